@@ -1,0 +1,10 @@
+#!/usr/bin/env bash
+# Installs the Debian 12 packages needed to build, test and run Vemarill.
+set -euo pipefail
+SUDO=""
+if [ "$(id -u)" -ne 0 ]; then SUDO="sudo"; fi
+export DEBIAN_FRONTEND=noninteractive
+$SUDO apt-get update -q
+$SUDO apt-get install -y -q --no-install-recommends \
+    build-essential cmake qt6-base-dev libgl-dev \
+    fonts-dejavu-core "$@"

@@ -1,0 +1,13 @@
+#include "Form1.h"
+
+#include <QApplication>
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Vemarill"));
+    QApplication::setApplicationVersion(QStringLiteral(VEMARILL_VERSION));
+    Form1 window;
+    window.show();
+    return QApplication::exec();
+}

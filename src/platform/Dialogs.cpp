@@ -1,0 +1,152 @@
+#include "Dialogs.h"
+
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QUrl>
+#include <QWidget>
+
+#ifdef Q_OS_WIN
+#include <qt_windows.h>
+#include <shellapi.h>
+#endif
+
+namespace Platform {
+
+namespace {
+
+QMessageBox::Icon toQtIcon(MessageIcon icon)
+{
+    switch (icon) {
+    case MessageIcon::Information:
+        return QMessageBox::Information;
+    case MessageIcon::Warning:
+        return QMessageBox::Warning;
+    case MessageIcon::Critical:
+        return QMessageBox::Critical;
+    case MessageIcon::Question:
+        return QMessageBox::Question;
+    case MessageIcon::None:
+        break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+void realMessageBox(const MessageBoxRequest& request)
+{
+    QMessageBox box(toQtIcon(request.icon), request.title, request.text, QMessageBox::Ok,
+                    request.parent);
+    box.exec();
+}
+
+std::optional<QString> realFileDialog(const FileDialogRequest& request)
+{
+    const QString filter = toQtNameFilter(request.filter);
+    QString chosen;
+    if (request.mode == FileDialogRequest::Mode::Open) {
+        chosen = QFileDialog::getOpenFileName(request.parent, request.title, request.fileName,
+                                              filter);
+    } else {
+        QFileDialog::Options options;
+        if ((request.flags & 2) == 0)
+            options |= QFileDialog::DontConfirmOverwrite;
+        chosen = QFileDialog::getSaveFileName(request.parent, request.title, request.fileName,
+                                              filter, nullptr, options);
+    }
+    if (chosen.isEmpty())
+        return std::nullopt;
+    return QDir::toNativeSeparators(chosen);
+}
+
+QString realFolderPicker(QWidget* parent)
+{
+    return QDir::toNativeSeparators(QFileDialog::getExistingDirectory(parent));
+}
+
+bool realShell(const ShellRequest& request)
+{
+#ifdef Q_OS_WIN
+    const auto result = reinterpret_cast<INT_PTR>(::ShellExecuteW(
+        request.owner ? reinterpret_cast<HWND>(request.owner->winId()) : nullptr,
+        reinterpret_cast<LPCWSTR>(request.verb.utf16()),
+        reinterpret_cast<LPCWSTR>(request.target.utf16()), L"", L"", SW_SHOWNORMAL));
+    return result > 32;
+#else
+    // Without a verb registry the desktop's default application stands in for
+    // "Edit", and a URL's own handler for "Open".
+    const QUrl url = request.target.contains(QLatin1Char(':')) &&
+                             !QDir::isAbsolutePath(request.target)
+                         ? QUrl(request.target)
+                         : QUrl::fromLocalFile(request.target);
+    return QDesktopServices::openUrl(url);
+#endif
+}
+
+MessageBoxHandler& messageBoxHandler()
+{
+    static MessageBoxHandler handler;
+    return handler;
+}
+FileDialogHandler& fileDialogHandler()
+{
+    static FileDialogHandler handler;
+    return handler;
+}
+FolderPickerHandler& folderPickerHandler()
+{
+    static FolderPickerHandler handler;
+    return handler;
+}
+ShellHandler& shellHandler()
+{
+    static ShellHandler handler;
+    return handler;
+}
+
+} // namespace
+
+void showMessage(const MessageBoxRequest& request)
+{
+    if (messageBoxHandler())
+        messageBoxHandler()(request);
+    else
+        realMessageBox(request);
+}
+
+std::optional<QString> showFileDialog(const FileDialogRequest& request)
+{
+    return fileDialogHandler() ? fileDialogHandler()(request) : realFileDialog(request);
+}
+
+QString browseForFolder(QWidget* parent)
+{
+    return folderPickerHandler() ? folderPickerHandler()(parent) : realFolderPicker(parent);
+}
+
+bool shellExecute(const ShellRequest& request)
+{
+    return shellHandler() ? shellHandler()(request) : realShell(request);
+}
+
+void setMessageBoxHandler(MessageBoxHandler handler) { messageBoxHandler() = std::move(handler); }
+void setFileDialogHandler(FileDialogHandler handler) { fileDialogHandler() = std::move(handler); }
+void setFolderPickerHandler(FolderPickerHandler handler)
+{
+    folderPickerHandler() = std::move(handler);
+}
+void setShellHandler(ShellHandler handler) { shellHandler() = std::move(handler); }
+
+QString toQtNameFilter(const QString& filter)
+{
+    const qsizetype bar = filter.indexOf(QLatin1Char('|'));
+    if (bar < 0)
+        return filter;
+    const QString description = filter.left(bar);
+    const QString pattern = filter.mid(bar + 1);
+    if (description.endsWith(QLatin1Char('(') + pattern + QLatin1Char(')')))
+        return description;
+    return description + QStringLiteral(" (") + pattern + QLatin1Char(')');
+}
+
+} // namespace Platform

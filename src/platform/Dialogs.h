@@ -1,0 +1,67 @@
+#pragma once
+
+#include <QString>
+
+#include <functional>
+#include <optional>
+
+class QWidget;
+
+// Every modal interaction with the user or the desktop goes through one
+// replaceable function here, so that tests can answer, cancel or record it
+// and nothing ever blocks a test run.
+namespace Platform {
+
+enum class MessageIcon { None, Information, Warning, Critical, Question };
+
+struct MessageBoxRequest {
+    QWidget* parent = nullptr;
+    QString text;
+    QString title;
+    MessageIcon icon = MessageIcon::None;
+};
+
+struct FileDialogRequest {
+    enum class Mode { Open, Save };
+    QWidget* parent = nullptr;
+    Mode mode = Mode::Open;
+    QString title;
+    QString filter; // "description|pattern"
+    int flags = 0;  // 2 = confirm before overwriting an existing file
+    QString fileName;
+};
+
+struct ShellRequest {
+    QWidget* owner = nullptr;
+    QString verb; // "Edit", "Open"
+    QString target;
+};
+
+using MessageBoxHandler = std::function<void(const MessageBoxRequest&)>;
+// The chosen path, or nothing when the user cancelled.
+using FileDialogHandler = std::function<std::optional<QString>(const FileDialogRequest&)>;
+// The chosen folder, or an empty string when the user cancelled.
+using FolderPickerHandler = std::function<QString(QWidget* parent)>;
+using ShellHandler = std::function<bool(const ShellRequest&)>;
+
+void showMessage(const MessageBoxRequest& request);
+std::optional<QString> showFileDialog(const FileDialogRequest& request);
+QString browseForFolder(QWidget* parent);
+bool shellExecute(const ShellRequest& request);
+
+// An empty handler puts the real one back.
+void setMessageBoxHandler(MessageBoxHandler handler);
+void setFileDialogHandler(FileDialogHandler handler);
+void setFolderPickerHandler(FolderPickerHandler handler);
+void setShellHandler(ShellHandler handler);
+
+// "desc|pattern" as a Qt name filter: "desc (pattern)", unless desc already
+// ends with the pattern in parentheses.
+QString toQtNameFilter(const QString& filter);
+
+// The user-facing failure texts shared by several commands.
+inline const QString kCantAccessFile = QStringLiteral("Can't access file!");
+inline const QString kWarningTitle = QStringLiteral("Warning");
+inline const QString kApplicationTitle = QStringLiteral("Vemarill");
+
+} // namespace Platform

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QString>
+
+#include <vector>
+
+namespace Platform {
+
+struct DirectoryEntry {
+    enum class Kind { File, Folder, Other };
+    QString name;
+    Kind kind = Kind::Other;
+    bool hidden = false;       // hidden (or, where the platform has one, system) entry
+    bool symbolicLink = false; // Kind says what the link points at
+};
+
+// The entries of one folder, without "." and "..", in the order the file
+// system returns them. Reads each entry's type from the directory itself where
+// it can, so that listing a large folder costs no stat per file. Returns false
+// when the folder cannot be read; entries that vanish meanwhile are left out.
+bool listDirectory(const QString& folder, std::vector<DirectoryEntry>& entries);
+
+// True when the path names an existing folder (a link to one included).
+bool folderExists(const QString& path);
+
+// The platform's path separator as the user sees it.
+QChar pathSeparator();
+
+} // namespace Platform

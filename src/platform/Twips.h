@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QRect>
+
+// Positions and sizes are kept in twips (1/1440 inch) as the window designs give
+// them; this is the one place where they become pixels.
+namespace Platform {
+
+double twipsPerPixelX();
+double twipsPerPixelY();
+
+int twipsToPixelsX(double twips);
+int twipsToPixelsY(double twips);
+double pixelsToTwipsX(int pixels);
+double pixelsToTwipsY(int pixels);
+
+// A rectangle given as Left, Top, Width, Height in twips.
+QRect twipsRect(double left, double top, double width, double height);
+
+} // namespace Platform

@@ -1,0 +1,178 @@
+#include "Form1.h"
+
+#include "BrowseForFolder.h"
+#include "CommonDialog.h"
+#include "Functions.h"
+#include "ImageCount.h"
+#include "ImageListCommands.h"
+#include "ImageListView.h"
+#include "Twips.h"
+
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QIcon>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+
+namespace {
+
+const QString kListToolTip = QStringLiteral(
+    "Right click to edit an image in your default image editor. Press spacebar to "
+    "check/uncheck an item. Put \" | \" to create a new row for the same image.");
+
+template <typename T>
+T* place(T* widget, const char* name, double left, double top, double width, double height)
+{
+    widget->setObjectName(QLatin1String(name));
+    widget->setGeometry(Platform::twipsRect(left, top, width, height));
+    return widget;
+}
+
+QPushButton* button(QWidget* parent, const char* name, const char* caption, double left,
+                    double top, double width, double height)
+{
+    return place(new QPushButton(QLatin1String(caption), parent), name, left, top, width,
+                 height);
+}
+
+QGroupBox* frame(QWidget* parent, const char* name, const char* caption, double left,
+                 double top, double width, double height)
+{
+    return place(new QGroupBox(QLatin1String(caption), parent), name, left, top, width, height);
+}
+
+} // namespace
+
+Form1::Form1(QWidget* parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("Vemarill"));
+    setWindowIcon(QIcon(QStringLiteral(":/vemarill/icon.png")));
+    m_commonDialog = new CommonDialog(this);
+    m_commonDialog->setObjectName(QStringLiteral("CommonDialog"));
+
+    createControls();
+    setTabOrder();
+    resize(Platform::twipsToPixelsX(kDesignWidth), Platform::twipsToPixelsY(kDesignHeight));
+    centreOnScreen();
+
+    connect(CmdBrowse, &QPushButton::clicked, this, &Form1::CmdBrowse_Click);
+    connect(CmdSearchImages, &QPushButton::clicked, this, &Form1::CmdSearchImages_Click);
+    connect(CmdLoadImages, &QPushButton::clicked, this, &Form1::CmdLoadImages_Click);
+    connect(CmdSaveImages, &QPushButton::clicked, this, &Form1::CmdSaveImages_Click);
+    connect(CmdSelectAll, &QPushButton::clicked, this, &Form1::CmdSelectAll_Click);
+    connect(CmdDeselectAll, &QPushButton::clicked, this, &Form1::CmdDeselectAll_Click);
+    connect(CmdInvertSelection, &QPushButton::clicked, this, &Form1::CmdInvertSelection_Click);
+}
+
+Form1::~Form1() = default;
+
+void Form1::createControls()
+{
+    Frame1 = frame(this, "Frame1", "Image Root Folder", 120, 120, 11055, 735);
+    TextFolder = place(new QLineEdit(Frame1), "TextFolder", 120, 240, 9615, 375);
+    CmdBrowse = button(Frame1, "CmdBrowse", "Browse", 9840, 240, 1095, 375);
+
+    Frame2 = frame(this, "Frame2", "Image List", 120, 960, 11055, 3735);
+    ImageList = place(new ImageListView(Frame2), "ImageList", 120, 240, 10815, 2775);
+    ImageList->setToolTip(kListToolTip);
+    CmdSelectAll = button(Frame2, "CmdSelectAll", "Select All", 120, 3120, 3495, 495);
+    CmdInvertSelection =
+        button(Frame2, "CmdInvertSelection", "Invert Selection", 3720, 3120, 3615, 495);
+    CmdDeselectAll = button(Frame2, "CmdDeselectAll", "Deselect All", 7440, 3120, 3495, 495);
+
+    Frame4 = frame(this, "Frame4", "Image Preview", 120, 4800, 11055, 3615);
+
+    Frame5 = frame(this, "Frame5", "Actions", 120, 8520, 11055, 855);
+    CmdLoadImages = button(Frame5, "CmdLoadImages", "Load Image List", 2280, 240, 2055, 495);
+    CmdExportHTML = button(Frame5, "CmdExportHTML", "Export to HTML", 6600, 240, 2055, 495);
+    CmdAbout = button(Frame5, "CmdAbout", "About...", 8760, 240, 2175, 495);
+    // These two belong to the window itself and lie over the Actions frame.
+    CmdSearchImages = button(this, "CmdSearchImages", "Search Images", 240, 8760, 2055, 495);
+    CmdSaveImages = button(this, "CmdSaveImages", "Save Image List", 4560, 8760, 2055, 495);
+    CmdSearchImages->raise();
+    CmdSaveImages->raise();
+
+    setRowCommandsEnabled(false);
+}
+
+void Form1::setTabOrder()
+{
+    // In the order of the design's tab indexes; frames take no focus.
+    const QList<QWidget*> order{TextFolder,     CmdBrowse,         CmdSearchImages,
+                                CmdSaveImages,  CmdSelectAll,      CmdDeselectAll,
+                                CmdInvertSelection, ImageList,     CmdLoadImages,
+                                CmdExportHTML,  CmdAbout};
+    for (qsizetype i = 1; i < order.size(); ++i)
+        QWidget::setTabOrder(order.at(i - 1), order.at(i));
+}
+
+void Form1::centreOnScreen()
+{
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        QRect area(QPoint(0, 0), size());
+        area.moveCenter(screen->availableGeometry().center());
+        move(area.topLeft());
+    }
+}
+
+void Form1::setRowCommandsEnabled(bool enabled)
+{
+    for (QPushButton* command :
+         {CmdSelectAll, CmdDeselectAll, CmdSaveImages, CmdExportHTML, CmdInvertSelection})
+        command->setEnabled(enabled);
+}
+
+void Form1::CmdBrowse_Click()
+{
+    BrowseForFolder::BrowseFolder(this);
+    if (!BrowseForFolder::FolderSelected())
+        return;
+    TextFolder->setText(Functions::WithTrailingSeparator(BrowseForFolder::SelectedFolder()));
+    CmdSearchImages_Click();
+}
+
+void Form1::CmdSearchImages_Click()
+{
+    QString root = TextFolder->text();
+    const auto outcome =
+        ImageListCommands::SearchImages(this, root, *ImageList->imageListModel());
+    if (outcome != ImageListCommands::SearchOutcome::Done)
+        return;
+    if (root != TextFolder->text())
+        TextFolder->setText(root);
+    setRowCommandsEnabled(ImageCount::value() > 0);
+    LoadImages = true;
+}
+
+void Form1::CmdLoadImages_Click()
+{
+    ImageListCommands::LoadImageList(this, *m_commonDialog, *ImageList->imageListModel());
+}
+
+void Form1::CmdSaveImages_Click()
+{
+    ImageListCommands::SaveImageList(this, *m_commonDialog, *ImageList->imageListModel());
+}
+
+void Form1::CmdSelectAll_Click()
+{
+    LoadImages = false;
+    ImageList->imageListModel()->setAllChecked(ImageCount::value(), true);
+    LoadImages = true;
+}
+
+void Form1::CmdDeselectAll_Click()
+{
+    LoadImages = false;
+    ImageList->imageListModel()->setAllChecked(ImageCount::value(), false);
+    LoadImages = true;
+}
+
+void Form1::CmdInvertSelection_Click()
+{
+    LoadImages = false;
+    ImageList->imageListModel()->invertChecked(ImageCount::value());
+    LoadImages = true;
+}

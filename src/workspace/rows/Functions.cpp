@@ -1,0 +1,105 @@
+#include "Functions.h"
+
+#include "DirectoryListing.h"
+
+#include <algorithm>
+
+namespace Functions {
+
+namespace {
+
+bool lessByName(const Platform::DirectoryEntry& a, const Platform::DirectoryEntry& b)
+{
+    const int order = QString::compare(a.name, b.name, Qt::CaseInsensitive);
+    return order != 0 ? order < 0 : a.name < b.name; // stable across file systems
+}
+
+} // namespace
+
+bool FolderExists(const QString& path) { return Platform::folderExists(path); }
+
+QString WithTrailingSeparator(const QString& folder)
+{
+    if (folder.isEmpty() || folder.endsWith(Platform::pathSeparator()) ||
+        folder.endsWith(QLatin1Char('/')))
+        return folder;
+    return folder + Platform::pathSeparator();
+}
+
+bool IsImageFile(const QString& path)
+{
+    const qsizetype dot = path.lastIndexOf(QLatin1Char('.'));
+    if (dot < 0)
+        return false;
+    const QStringView extension = QStringView(path).mid(dot + 1);
+    for (const char* known : {"jpg", "jpeg", "bmp", "gif", "png"}) {
+        if (extension.compare(QLatin1String(known), Qt::CaseInsensitive) == 0)
+            return true;
+    }
+    return false;
+}
+
+void ListFolder(const QString& folder, WalkState& state)
+{
+    thread_local std::vector<Platform::DirectoryEntry> entries;
+    if (!Platform::listDirectory(folder, entries))
+        return;
+    std::sort(entries.begin(), entries.end(), lessByName);
+    // Files first, then folders, as two passes over the folder.
+    for (const Platform::DirectoryEntry& entry : entries) {
+        if (!entry.hidden && entry.kind == Platform::DirectoryEntry::Kind::File)
+            state.FoundFiles.append(folder + entry.name);
+    }
+    for (const Platform::DirectoryEntry& entry : entries) {
+        if (!entry.hidden && !entry.symbolicLink &&
+            entry.kind == Platform::DirectoryEntry::Kind::Folder)
+            state.PendingFolders.append(folder + entry.name + Platform::pathSeparator());
+    }
+}
+
+void RemoveFirstFolder(QStringList& queue)
+{
+    if (!queue.isEmpty())
+        queue.removeFirst();
+}
+
+bool CollectFiles(const QString& root, WalkState& state, const KeepGoing& keepGoing)
+{
+    state.RootFolder = root;
+    state.FoundFiles.clear();
+    state.PendingFolders = QStringList{root};
+    // A list used as a queue: walk with a head index rather than shifting.
+    qsizetype head = 0;
+    while (head < state.PendingFolders.size()) {
+        if (keepGoing && !keepGoing())
+            return false;
+        ListFolder(state.PendingFolders.at(head), state);
+        ++head;
+        if (head > 4096 && head * 2 > state.PendingFolders.size()) {
+            state.PendingFolders.remove(0, head);
+            head = 0;
+        }
+    }
+    state.PendingFolders.clear();
+    return true;
+}
+
+QString RemoveRoot(const QString& path, const QString& root)
+{
+    return path.startsWith(root) ? path.mid(root.size()) : path;
+}
+
+bool FindImages(const QString& root, QStringList& names, const KeepGoing& keepGoing)
+{
+    WalkState state;
+    if (!CollectFiles(root, state, keepGoing))
+        return false;
+    names.clear();
+    for (const QString& file : std::as_const(state.FoundFiles)) {
+        if (IsImageFile(file))
+            names.append(RemoveRoot(file, root));
+    }
+    return true;
+}
+
+} // namespace Functions

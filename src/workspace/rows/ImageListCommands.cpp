@@ -1,0 +1,74 @@
+#include "ImageListCommands.h"
+
+#include "CommonDialog.h"
+#include "Dialogs.h"
+#include "Functions.h"
+#include "ImageCount.h"
+#include "ImageListFile.h"
+#include "ImageListModel.h"
+#include "SearchProgress.h"
+
+namespace ImageListCommands {
+
+namespace {
+const QString kListFilter = QStringLiteral("CSV Delimited files (*.csv)|*.csv");
+}
+
+void ShowCantAccessFile(QWidget* parent)
+{
+    Platform::showMessage({parent, Platform::kCantAccessFile, Platform::kWarningTitle,
+                           Platform::MessageIcon::Critical});
+}
+
+SearchOutcome SearchImages(QWidget* parent, QString& rootFolder, ImageListModel& model)
+{
+    if (!Functions::FolderExists(rootFolder)) {
+        Platform::showMessage({parent, QStringLiteral("Please, specify an existing folder."),
+                               Platform::kApplicationTitle, Platform::MessageIcon::Information});
+        return SearchOutcome::NoFolder;
+    }
+    const QString root = Functions::WithTrailingSeparator(rootFolder);
+    QStringList names;
+    {
+        SearchProgress progress(parent);
+        if (!Functions::FindImages(root, names, [&progress] { return progress.keepGoing(); }))
+            return SearchOutcome::Cancelled;
+    }
+    rootFolder = root;
+    std::vector<ImageListRow> rows;
+    rows.reserve(static_cast<size_t>(names.size()));
+    for (QString& name : names)
+        rows.push_back(ImageListRow{std::move(name), {}, {}, false});
+    model.setRows(std::move(rows));
+    ImageCount::set(model.rowCount());
+    return SearchOutcome::Done;
+}
+
+void LoadImageList(QWidget* parent, CommonDialog& dialog, ImageListModel& model)
+{
+    dialog.dialogTitle = QStringLiteral("Select a CSV file...");
+    dialog.filter = kListFilter;
+    dialog.flags = 2;
+    if (!dialog.showOpen())
+        return;
+    std::vector<ImageListRow> rows;
+    if (!ImageListFile::load(dialog.fileName(), rows)) {
+        ShowCantAccessFile(parent);
+        return;
+    }
+    model.setRows(std::move(rows));
+    ImageCount::set(model.rowCount());
+}
+
+void SaveImageList(QWidget* parent, CommonDialog& dialog, const ImageListModel& model)
+{
+    dialog.dialogTitle = QStringLiteral("Specify a CSV file...");
+    dialog.filter = kListFilter;
+    dialog.flags = 2;
+    if (!dialog.showSave())
+        return;
+    if (!ImageListFile::save(dialog.fileName(), model.rows(), ImageCount::value()))
+        ShowCantAccessFile(parent);
+}
+
+} // namespace ImageListCommands

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QString>
+
+class CommonDialog;
+class ImageListModel;
+class QWidget;
+
+// The commands that fill and store the image list. Each keeps ImageCount equal
+// to the list's row count and reports failures to the user itself.
+namespace ImageListCommands {
+
+enum class SearchOutcome {
+    NoFolder,  // the root text names no folder: the user was told, nothing changed
+    Cancelled, // stopped from the progress dialog: nothing changed
+    Done,      // the list holds the images found
+};
+
+// rootFolder gets a trailing separator when it lacks one.
+SearchOutcome SearchImages(QWidget* parent, QString& rootFolder, ImageListModel& model);
+
+// Cancelling the dialog or a file that cannot be read changes nothing.
+void LoadImageList(QWidget* parent, CommonDialog& dialog, ImageListModel& model);
+void SaveImageList(QWidget* parent, CommonDialog& dialog, const ImageListModel& model);
+
+void ShowCantAccessFile(QWidget* parent);
+
+} // namespace ImageListCommands

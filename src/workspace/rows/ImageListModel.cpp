@@ -1,0 +1,185 @@
+#include "ImageListModel.h"
+
+#include <algorithm>
+
+ImageListModel::ImageListModel(QObject* parent)
+    : QAbstractTableModel(parent),
+      m_headers{QStringLiteral("Name"), QStringLiteral("Source Text"),
+                QStringLiteral("Target Text")}
+{
+}
+
+int ImageListModel::rowCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : static_cast<int>(m_rows.size());
+}
+
+int ImageListModel::columnCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : ColumnCount;
+}
+
+namespace {
+template <typename Row>
+auto& fieldOf(Row& row, int column)
+{
+    switch (column) {
+    case ImageListModel::SourceText:
+        return row.sourceText;
+    case ImageListModel::TargetText:
+        return row.targetText;
+    default:
+        return row.name;
+    }
+}
+} // namespace
+
+QString& ImageListModel::field(ImageListRow& row, int column) { return fieldOf(row, column); }
+
+const QString& ImageListModel::field(const ImageListRow& row, int column) const
+{
+    return fieldOf(row, column);
+}
+
+QVariant ImageListModel::data(const QModelIndex& index, int role) const
+{
+    if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid))
+        return {};
+    const ImageListRow& r = row(index.row());
+    switch (role) {
+    case Qt::DisplayRole:
+    case Qt::EditRole:
+        return field(r, index.column());
+    case Qt::CheckStateRole:
+        if (index.column() == Name)
+            return r.checked ? Qt::Checked : Qt::Unchecked;
+        break;
+    default:
+        break;
+    }
+    return {};
+}
+
+bool ImageListModel::setData(const QModelIndex& index, const QVariant& value, int role)
+{
+    if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid))
+        return false;
+    ImageListRow& r = m_rows[static_cast<size_t>(index.row())];
+    if (role == Qt::CheckStateRole && index.column() == Name) {
+        const bool checked = value.toInt() == Qt::Checked;
+        if (r.checked != checked) {
+            r.checked = checked;
+            Q_EMIT dataChanged(index, index, {Qt::CheckStateRole});
+        }
+        return true;
+    }
+    if (role == Qt::EditRole || role == Qt::DisplayRole) {
+        QString& target = field(r, index.column());
+        const QString text = value.toString();
+        if (target != text) {
+            target = text;
+            Q_EMIT dataChanged(index, index, {Qt::DisplayRole, Qt::EditRole});
+        }
+        return true;
+    }
+    return false;
+}
+
+Qt::ItemFlags ImageListModel::flags(const QModelIndex& index) const
+{
+    if (!index.isValid())
+        return Qt::NoItemFlags;
+    Qt::ItemFlags result = Qt::ItemIsSelectable | Qt::ItemIsEnabled | Qt::ItemNeverHasChildren;
+    if (index.column() == Name)
+        result |= Qt::ItemIsUserCheckable;
+    return result;
+}
+
+QVariant ImageListModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation != Qt::Horizontal || section < 0 || section >= ColumnCount)
+        return QAbstractTableModel::headerData(section, orientation, role);
+    if (role == Qt::DisplayRole || role == Qt::EditRole)
+        return m_headers[section];
+    if (role == Qt::DecorationRole)
+        return m_headerIcons[section];
+    return {};
+}
+
+bool ImageListModel::setHeaderData(int section, Qt::Orientation orientation,
+                                   const QVariant& value, int role)
+{
+    if (orientation != Qt::Horizontal || section < 0 || section >= ColumnCount)
+        return false;
+    if (role == Qt::DisplayRole || role == Qt::EditRole)
+        m_headers[section] = value.toString();
+    else if (role == Qt::DecorationRole)
+        m_headerIcons[section] = value;
+    else
+        return false;
+    Q_EMIT headerDataChanged(orientation, section, section);
+    return true;
+}
+
+void ImageListModel::clear()
+{
+    if (m_rows.empty())
+        return;
+    beginResetModel();
+    m_rows.clear();
+    m_rows.shrink_to_fit();
+    endResetModel();
+}
+
+void ImageListModel::setRows(std::vector<ImageListRow> rows)
+{
+    beginResetModel();
+    m_rows = std::move(rows);
+    endResetModel();
+}
+
+void ImageListModel::insertRow(int index, const QString& name)
+{
+    index = std::clamp(index, 0, rowCount());
+    beginInsertRows({}, index, index);
+    m_rows.insert(m_rows.begin() + index, ImageListRow{name, {}, {}, false});
+    endInsertRows();
+}
+
+void ImageListModel::setText(int index, Column column, const QString& text)
+{
+    setData(this->index(index, column), text, Qt::EditRole);
+}
+
+QString ImageListModel::text(int index, Column column) const
+{
+    return field(row(index), column);
+}
+
+void ImageListModel::setChecked(int index, bool checked)
+{
+    setData(this->index(index, Name), checked ? Qt::Checked : Qt::Unchecked,
+            Qt::CheckStateRole);
+}
+
+void ImageListModel::emitCheckChanged(int first, int last)
+{
+    if (first <= last)
+        Q_EMIT dataChanged(index(first, Name), index(last, Name), {Qt::CheckStateRole});
+}
+
+void ImageListModel::setAllChecked(int rowLimit, bool checked)
+{
+    const int last = std::min(rowLimit, rowCount()) - 1;
+    for (int i = 0; i <= last; ++i)
+        m_rows[static_cast<size_t>(i)].checked = checked;
+    emitCheckChanged(0, last);
+}
+
+void ImageListModel::invertChecked(int rowLimit)
+{
+    const int last = std::min(rowLimit, rowCount()) - 1;
+    for (int i = 0; i <= last; ++i)
+        m_rows[static_cast<size_t>(i)].checked = !m_rows[static_cast<size_t>(i)].checked;
+    emitCheckChanged(0, last);
+}

@@ -1,0 +1,54 @@
+#pragma once
+
+#include "ImageListRow.h"
+
+#include <QAbstractTableModel>
+
+#include <vector>
+
+// The image list rows, and the only place they are held. Column Name carries
+// the check box. Texts change only through setData or the row operations
+// here: the view itself never edits (flags() offers no ItemIsEditable).
+class ImageListModel : public QAbstractTableModel {
+    Q_OBJECT
+public:
+    enum Column { Name = 0, SourceText = 1, TargetText = 2, ColumnCount = 3 };
+    Q_ENUM(Column)
+
+    explicit ImageListModel(QObject* parent = nullptr);
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    bool setData(const QModelIndex& index, const QVariant& value, int role = Qt::EditRole) override;
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+    QVariant headerData(int section, Qt::Orientation orientation,
+                        int role = Qt::DisplayRole) const override;
+    bool setHeaderData(int section, Qt::Orientation orientation, const QVariant& value,
+                       int role = Qt::EditRole) override;
+
+    // Row operations, 0-based in list order.
+    const ImageListRow& row(int index) const { return m_rows[static_cast<size_t>(index)]; }
+    const std::vector<ImageListRow>& rows() const { return m_rows; }
+    void clear();
+    void setRows(std::vector<ImageListRow> rows);
+    // Inserts an unchecked row with empty texts at index (== rowCount() appends).
+    void insertRow(int index, const QString& name);
+    void appendRow(const QString& name) { insertRow(rowCount(), name); }
+    void setText(int index, Column column, const QString& text);
+    QString text(int index, Column column) const;
+    void setChecked(int index, bool checked);
+    bool isChecked(int index) const { return row(index).checked; }
+    // The bulk check commands: one dataChanged for the first rowLimit rows.
+    void setAllChecked(int rowLimit, bool checked);
+    void invertChecked(int rowLimit);
+
+private:
+    QString& field(ImageListRow& row, int column);
+    const QString& field(const ImageListRow& row, int column) const;
+    void emitCheckChanged(int first, int last);
+
+    std::vector<ImageListRow> m_rows;
+    QString m_headers[ColumnCount];
+    QVariant m_headerIcons[ColumnCount];
+};

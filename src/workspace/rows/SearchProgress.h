@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QElapsedTimer>
+#include <QPointer>
+
+class QProgressDialog;
+class QWidget;
+
+// Keeps a long search answerable: once it has run for half a second a modal
+// progress dialog with Cancel appears, and events are processed now and then.
+class SearchProgress {
+public:
+    explicit SearchProgress(QWidget* parent, int delayMs = 500);
+    ~SearchProgress();
+    SearchProgress(const SearchProgress&) = delete;
+    SearchProgress& operator=(const SearchProgress&) = delete;
+
+    // False once the user has cancelled.
+    bool keepGoing();
+    bool wasShown() const { return !m_dialog.isNull(); }
+
+private:
+    QWidget* m_parent;
+    int m_delayMs;
+    QElapsedTimer m_clock;
+    qint64 m_lastEvents = 0;
+    QPointer<QProgressDialog> m_dialog;
+    bool m_cancelled = false;
+};

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "Dialogs.h"
+
+#include <QList>
+#include <QStringList>
+
+#include <optional>
+
+// Replaces every modal function of the platform layer for the lifetime of the
+// object: dialogs answer from queues set in advance (or cancel when the queue
+// is empty), and every message box and shell request is recorded.
+class FakePlatform {
+public:
+    FakePlatform();
+    ~FakePlatform();
+    FakePlatform(const FakePlatform&) = delete;
+    FakePlatform& operator=(const FakePlatform&) = delete;
+
+    // The next file dialog answers this path; cancelNextFile() makes it cancel.
+    void answerNextFile(const QString& path) { m_fileAnswers.append(path); }
+    void cancelNextFile() { m_fileAnswers.append(std::nullopt); }
+    void answerNextFolder(const QString& path) { m_folderAnswers.append(path); }
+    void setShellResult(bool ok) { m_shellResult = ok; }
+
+    QList<Platform::MessageBoxRequest> messages;
+    QList<Platform::FileDialogRequest> fileDialogs;
+    QList<Platform::ShellRequest> shellRequests;
+    int folderPickerCalls = 0;
+
+    QStringList messageTexts() const;
+
+private:
+    QList<std::optional<QString>> m_fileAnswers;
+    QStringList m_folderAnswers;
+    bool m_shellResult = true;
+};
