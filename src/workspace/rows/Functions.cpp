@@ -16,7 +16,10 @@ bool lessByName(const Platform::DirectoryEntry& a, const Platform::DirectoryEntr
 
 } // namespace
 
-bool FolderExists(const QString& path) { return Platform::folderExists(path); }
+bool FolderExists(const QString& path)
+{
+    return Platform::folderExists(path);
+}
 
 QString WithTrailingSeparator(const QString& folder)
 {
@@ -73,7 +76,9 @@ bool CollectFiles(const QString& root, WalkState& state, const KeepGoing& keepGo
     while (head < state.PendingFolders.size()) {
         if (keepGoing && !keepGoing())
             return false;
-        ListFolder(state.PendingFolders.at(head), state);
+        // A copy: listing appends to the queue, which may move its elements.
+        const QString folder = state.PendingFolders.at(head);
+        ListFolder(folder, state);
         ++head;
         if (head > 4096 && head * 2 > state.PendingFolders.size()) {
             state.PendingFolders.remove(0, head);

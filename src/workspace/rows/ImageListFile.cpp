@@ -12,24 +12,47 @@ namespace {
 constexpr QChar kSeparator = QLatin1Char(';');
 }
 
-ImageListRow parseLine(const QString& line)
+namespace {
+
+ImageListRow parseView(QStringView line)
 {
     ImageListRow row;
     const qsizetype p1 = line.indexOf(kSeparator);
     if (p1 < 0) {
-        row.name = line;
+        row.name = line.toString();
         return row;
     }
-    row.name = line.left(p1);
+    row.name = line.left(p1).toString();
     const qsizetype p2 = line.indexOf(kSeparator, p1 + 1);
     if (p2 < 0) {
-        row.sourceText = line.mid(p1 + 1);
+        row.sourceText = line.mid(p1 + 1).toString();
         return row;
     }
-    row.sourceText = line.mid(p1 + 1, p2 - p1 - 1);
-    row.targetText = line.mid(p2 + 1);
-    row.targetText.remove(kSeparator);
+    row.sourceText = line.mid(p1 + 1, p2 - p1 - 1).toString();
+    QStringView rest = line.mid(p2 + 1);
+    // Nearly every line ends with the one ";" that closes its last field.
+    if (rest.endsWith(kSeparator))
+        rest.chop(1);
+    qsizetype next = rest.indexOf(kSeparator);
+    if (next < 0) {
+        row.targetText = rest.toString();
+        return row;
+    }
+    row.targetText.reserve(rest.size());
+    while (next >= 0) {
+        row.targetText.append(rest.left(next));
+        rest = rest.mid(next + 1);
+        next = rest.indexOf(kSeparator);
+    }
+    row.targetText.append(rest);
     return row;
+}
+
+} // namespace
+
+ImageListRow parseLine(const QString& line)
+{
+    return parseView(line);
 }
 
 QString formatLine(const ImageListRow& row)
@@ -49,14 +72,15 @@ bool read(QIODevice& device, std::vector<ImageListRow>& rows, QString* errorStri
     const QString text = decoder(bytes);
 
     rows.clear();
-    const qsizetype length = text.size();
+    const QStringView view(text);
+    const qsizetype length = view.size();
     qsizetype start = 0;
     while (start < length) {
         qsizetype end = start;
-        while (end < length && text.at(end) != QLatin1Char('\r') && text.at(end) != QLatin1Char('\n'))
+        while (end < length && view[end] != QLatin1Char('\r') && view[end] != QLatin1Char('\n'))
             ++end;
         if (end > start)
-            rows.push_back(parseLine(text.mid(start, end - start)));
+            rows.push_back(parseView(view.mid(start, end - start)));
         start = end;
         if (start < length && text.at(start) == QLatin1Char('\r'))
             ++start;

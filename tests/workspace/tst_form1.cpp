@@ -1,0 +1,320 @@
+#include "FakePlatform.h"
+#include "Form1.h"
+#include "ImageCount.h"
+#include "ImageListView.h"
+#include "TempTree.h"
+
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+namespace {
+
+QString native(const char* path)
+{
+    return QDir::toNativeSeparators(QString::fromUtf8(path));
+}
+
+QByteArray readFile(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+const char* const kRowCommands[] = {"CmdSelectAll", "CmdDeselectAll", "CmdSaveImages",
+                                    "CmdExportHTML", "CmdInvertSelection"};
+
+} // namespace
+
+class TestForm1 : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void init();
+    void cleanup();
+    void startsAsDesigned();
+    void searchesTypedFolder();
+    void refusesMissingFolder();
+    void checksRowsByKeyAndInBulk();
+    void savesAndLoadsThroughTheDialog();
+    void reportsFilesItCannotUse();
+    void browsesForFolder();
+
+private:
+    QPushButton* button(const char* name) const
+    {
+        return m_form->findChild<QPushButton*>(QLatin1String(name));
+    }
+    void click(const char* name) { QTest::mouseClick(button(name), Qt::LeftButton); }
+    bool rowCommandsEnabled(bool expected) const;
+    void clickRow(int row);
+    void searchTree(const TempTree& tree);
+
+    std::unique_ptr<FakePlatform> m_platform;
+    std::unique_ptr<Form1> m_form;
+    std::unique_ptr<TempTree> m_tree;
+};
+
+void TestForm1::init()
+{
+    m_platform = std::make_unique<FakePlatform>();
+    m_tree = std::make_unique<TempTree>();
+    for (const char* file :
+         {"b.png", "A.JPG", "notes.txt", "sub/c.gif", "sub/deeper/d.bmp", ".hidden/e.png"})
+        QVERIFY(m_tree->writeFile(QString::fromUtf8(file), "x"));
+    m_form = std::make_unique<Form1>();
+    m_form->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_form.get()));
+}
+
+void TestForm1::cleanup()
+{
+    m_form.reset();
+    m_tree.reset();
+    m_platform.reset();
+    ImageCount::set(0);
+}
+
+bool TestForm1::rowCommandsEnabled(bool expected) const
+{
+    for (const char* name : kRowCommands) {
+        if (button(name)->isEnabled() != expected) {
+            qWarning("%s enabled state differs", name);
+            return false;
+        }
+    }
+    return true;
+}
+
+void TestForm1::clickRow(int row)
+{
+    ImageListView* list = m_form->imageList();
+    const QRect cell = list->visualRect(list->imageListModel()->index(row, 1));
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, cell.center());
+}
+
+void TestForm1::searchTree(const TempTree& tree)
+{
+    QLineEdit* folder = m_form->textFolder();
+    folder->clear();
+    QTest::keyClicks(folder, tree.root());
+    click("CmdSearchImages");
+}
+
+void TestForm1::startsAsDesigned()
+{
+    QCOMPARE(m_form->windowTitle(), QStringLiteral("Vemarill"));
+    QVERIFY(!m_form->windowIcon().isNull());
+    QVERIFY(rowCommandsEnabled(false));
+    for (const char* name : {"CmdBrowse", "CmdSearchImages", "CmdLoadImages", "CmdAbout"})
+        QVERIFY2(button(name)->isEnabled(), name);
+    QCOMPARE(m_form->imageList()->itemCount(), 0);
+    QVERIFY(!m_form->LoadImages);
+    QVERIFY(m_form->imageList()->toolTip().contains(QLatin1String("Put \" | \" to create")));
+
+    const double tppX = 1440.0 / m_form->logicalDpiX();
+    // The list sits at 120, 240 twips in its frame, 10815 twips wide.
+    QCOMPARE(m_form->imageList()->geometry().left(), qRound(120 / tppX));
+    QCOMPARE(m_form->imageList()->width(), qRound(10815 / tppX));
+    QCOMPARE(m_form->imageList()->parentWidget()->objectName(), QStringLiteral("Frame2"));
+    QCOMPARE(button("CmdSearchImages")->parentWidget(), m_form.get());
+
+    // Tab order follows the design: the root box, Browse, then Search Images.
+    m_form->textFolder()->setFocus();
+    QCOMPARE(m_form->textFolder()->nextInFocusChain(), button("CmdBrowse"));
+    QCOMPARE(button("CmdBrowse")->nextInFocusChain(), button("CmdSearchImages"));
+}
+
+void TestForm1::searchesTypedFolder()
+{
+    // Typed without the trailing separator: the search adds it.
+    QString typed = m_tree->root();
+    typed.chop(1);
+    QTest::keyClicks(m_form->textFolder(), typed);
+    click("CmdSearchImages");
+
+    ImageListView* list = m_form->imageList();
+    QCOMPARE(m_form->textFolder()->text(), m_tree->root());
+    QCOMPARE(list->itemCount(), 4);
+    QCOMPARE(list->itemText(0), QStringLiteral("A.JPG"));
+    QCOMPARE(list->itemText(1), QStringLiteral("b.png"));
+    QCOMPARE(list->itemText(2), native("sub/c.gif"));
+    QCOMPARE(list->itemText(3), native("sub/deeper/d.bmp"));
+    QCOMPARE(list->subItem(0, 1), QString());
+    QCOMPARE(ImageCount::value(), 4);
+    QVERIFY(rowCommandsEnabled(true));
+    QVERIFY(m_form->LoadImages);
+    QVERIFY(m_platform->messages.isEmpty());
+
+    // A folder without images empties the list and disables the row commands.
+    TempTree empty;
+    QVERIFY(empty.writeFile(QStringLiteral("readme.txt"), "x"));
+    searchTree(empty);
+    QCOMPARE(list->itemCount(), 0);
+    QCOMPARE(ImageCount::value(), 0);
+    QVERIFY(rowCommandsEnabled(false));
+    QVERIFY(m_form->LoadImages);
+}
+
+void TestForm1::refusesMissingFolder()
+{
+    searchTree(*m_tree);
+    m_form->imageList()->setChecked(1, true);
+
+    m_form->textFolder()->setText(m_tree->path(QStringLiteral("missing")));
+    click("CmdSearchImages");
+    QCOMPARE(m_platform->messageTexts(),
+             QStringList{QStringLiteral("Please, specify an existing folder.")});
+    QCOMPARE(m_platform->messages.first().title, QStringLiteral("Vemarill"));
+    QCOMPARE(m_platform->messages.first().icon, Platform::MessageIcon::Information);
+    // Everything stays as it was, the user's check marks included.
+    QCOMPARE(m_form->imageList()->itemCount(), 4);
+    QVERIFY(m_form->imageList()->isChecked(1));
+    QCOMPARE(ImageCount::value(), 4);
+    QVERIFY(rowCommandsEnabled(true));
+
+    m_form->textFolder()->clear();
+    click("CmdSearchImages");
+    QCOMPARE(m_platform->messages.size(), 2);
+}
+
+void TestForm1::checksRowsByKeyAndInBulk()
+{
+    searchTree(*m_tree);
+    ImageListView* list = m_form->imageList();
+
+    clickRow(1);
+    QCOMPARE(list->selectedIndex(), 1);
+    QTest::keyClick(list, Qt::Key_Space);
+    QVERIFY(list->isChecked(1));
+    QTest::keyClick(list, Qt::Key_Down);
+    QTest::keyClick(list, Qt::Key_Space);
+    QVERIFY(list->isChecked(2));
+    QTest::keyClick(list, Qt::Key_Space);
+    QVERIFY(!list->isChecked(2));
+
+    // checked, unchecked, checked, unchecked -> inverted
+    list->setChecked(0, true);
+    list->setChecked(1, false);
+    list->setChecked(2, true);
+    click("CmdInvertSelection");
+    QCOMPARE(QList<bool>(
+                 {list->isChecked(0), list->isChecked(1), list->isChecked(2), list->isChecked(3)}),
+             QList<bool>({false, true, false, true}));
+    QVERIFY(m_form->LoadImages);
+    QCOMPARE(list->selectedIndex(), 2); // selection untouched by the bulk commands
+
+    click("CmdSelectAll");
+    for (int i = 0; i < 4; ++i)
+        QVERIFY(list->isChecked(i));
+    click("CmdDeselectAll");
+    for (int i = 0; i < 4; ++i)
+        QVERIFY(!list->isChecked(i));
+}
+
+void TestForm1::savesAndLoadsThroughTheDialog()
+{
+    searchTree(*m_tree);
+    ImageListView* list = m_form->imageList();
+    list->setSubItem(0, 1, QStringLiteral("Hello"));
+    list->setSubItem(0, 2, QStringLiteral("Hola"));
+    list->setChecked(0, true);
+    list->setChecked(2, true);
+
+    const QString path = m_tree->path(QStringLiteral("out/list.csv"));
+    QVERIFY(QDir().mkpath(m_tree->path(QStringLiteral("out"))));
+    m_platform->answerNextFile(path);
+    click("CmdSaveImages");
+    QCOMPARE(m_platform->fileDialogs.size(), 1);
+    const Platform::FileDialogRequest save = m_platform->fileDialogs.last();
+    QCOMPARE(save.mode, Platform::FileDialogRequest::Mode::Save);
+    QCOMPARE(save.title, QStringLiteral("Specify a CSV file..."));
+    QCOMPARE(save.filter, QStringLiteral("CSV Delimited files (*.csv)|*.csv"));
+    QCOMPARE(save.flags, 2);
+    const QByteArray expected = "A.JPG;Hello;Hola;\r\n" + native("sub/c.gif").toUtf8() + ";;;\r\n";
+    QCOMPARE(readFile(path), expected);
+
+    // Cancelling leaves the file as it is.
+    list->setChecked(1, true);
+    m_platform->cancelNextFile();
+    click("CmdSaveImages");
+    QCOMPARE(readFile(path), expected);
+
+    // Load offers the path chosen last and rebuilds the list from the file, unchecked.
+    m_platform->answerNextFile(path);
+    click("CmdLoadImages");
+    const Platform::FileDialogRequest load = m_platform->fileDialogs.last();
+    QCOMPARE(load.mode, Platform::FileDialogRequest::Mode::Open);
+    QCOMPARE(load.title, QStringLiteral("Select a CSV file..."));
+    QCOMPARE(load.fileName, path);
+    QCOMPARE(list->itemCount(), 2);
+    QCOMPARE(ImageCount::value(), 2);
+    QCOMPARE(list->itemText(0), QStringLiteral("A.JPG"));
+    QCOMPARE(list->subItem(0, 2), QStringLiteral("Hola"));
+    QVERIFY(!list->isChecked(0) && !list->isChecked(1));
+    QVERIFY(rowCommandsEnabled(true)); // load leaves the buttons alone
+
+    // Save right after a load writes an empty file; Select All visits the loaded rows.
+    m_platform->answerNextFile(path);
+    click("CmdSaveImages");
+    QCOMPARE(readFile(path), QByteArray());
+    click("CmdSelectAll");
+    QVERIFY(list->isChecked(0) && list->isChecked(1));
+
+    m_platform->cancelNextFile();
+    click("CmdLoadImages");
+    QCOMPARE(list->itemCount(), 2);
+    QVERIFY(m_platform->messages.isEmpty());
+}
+
+void TestForm1::reportsFilesItCannotUse()
+{
+    searchTree(*m_tree);
+    ImageListView* list = m_form->imageList();
+    list->setSubItem(3, 1, QStringLiteral("typed work"));
+
+    // A failed load keeps the list the user was working on.
+    m_platform->answerNextFile(m_tree->path(QStringLiteral("missing.csv")));
+    click("CmdLoadImages");
+    QCOMPARE(m_platform->messageTexts(), QStringList{QStringLiteral("Can't access file!")});
+    QCOMPARE(m_platform->messages.last().title, QStringLiteral("Warning"));
+    QCOMPARE(m_platform->messages.last().icon, Platform::MessageIcon::Critical);
+    QCOMPARE(list->itemCount(), 4);
+    QCOMPARE(list->subItem(3, 1), QStringLiteral("typed work"));
+    QCOMPARE(ImageCount::value(), 4);
+
+    // Saving into a folder that does not exist fails visibly.
+    list->setChecked(0, true);
+    m_platform->answerNextFile(m_tree->path(QStringLiteral("no/such/folder/list.csv")));
+    click("CmdSaveImages");
+    QCOMPARE(m_platform->messages.size(), 2);
+    QCOMPARE(m_platform->messages.last().text, QStringLiteral("Can't access file!"));
+}
+
+void TestForm1::browsesForFolder()
+{
+    // Cancelled: nothing changes.
+    click("CmdBrowse");
+    QCOMPARE(m_platform->folderPickerCalls, 1);
+    QVERIFY(m_form->textFolder()->text().isEmpty());
+    QCOMPARE(m_form->imageList()->itemCount(), 0);
+    QVERIFY(!m_form->LoadImages);
+
+    QString chosen = m_tree->root();
+    chosen.chop(1);
+    m_platform->answerNextFolder(chosen);
+    click("CmdBrowse");
+    QCOMPARE(m_form->textFolder()->text(), m_tree->root());
+    QCOMPARE(m_form->imageList()->itemCount(), 4);
+    QVERIFY(m_form->LoadImages);
+
+    // A choice that is no folder on disk counts as cancelled.
+    m_platform->answerNextFolder(m_tree->path(QStringLiteral("gone")));
+    click("CmdBrowse");
+    QCOMPARE(m_form->textFolder()->text(), m_tree->root());
+    QVERIFY(m_platform->messages.isEmpty());
+}
+
+QTEST_MAIN(TestForm1)
+#include "tst_form1.moc"

@@ -1,0 +1,213 @@
+#include "ImageListFile.h"
+
+#include <QBuffer>
+#include <QFile>
+#include <QStringDecoder>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+std::vector<ImageListRow> readBytes(const QByteArray& bytes)
+{
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    std::vector<ImageListRow> rows{ImageListRow{QStringLiteral("stale"), {}, {}, true}};
+    if (!ImageListFile::read(buffer, rows))
+        qFatal("reading a buffer failed");
+    return rows;
+}
+
+QByteArray writeRows(const std::vector<ImageListRow>& rows, int limit)
+{
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    if (!ImageListFile::write(buffer, rows, limit))
+        qFatal("writing a buffer failed");
+    return buffer.data();
+}
+
+ImageListRow row(const char* name, const char* source, const char* target, bool checked = false)
+{
+    return ImageListRow{QString::fromUtf8(name), QString::fromUtf8(source),
+                        QString::fromUtf8(target), checked};
+}
+
+QByteArray readFile(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+} // namespace
+
+class TestImageListFile : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void parsesLines_data();
+    void parsesLines();
+    void splitsOnEveryLineEnd();
+    void toleratesOddBytes();
+    void writesOnlyCheckedRowsUpToTheCount();
+    void roundTrips();
+    void saveKeepsEarlierFileWhenItCannotWrite();
+    void loadOfMissingFileLeavesRowsAlone();
+};
+
+void TestImageListFile::parsesLines_data()
+{
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("source");
+    QTest::addColumn<QString>("target");
+
+    QTest::newRow("written row") << "a.png;Hello;Hola;"
+                                 << "a.png"
+                                 << "Hello"
+                                 << "Hola";
+    QTest::newRow("empty texts") << "a.png;;;"
+                                 << "a.png"
+                                 << ""
+                                 << "";
+    QTest::newRow("no trailing separator") << "a;b;c"
+                                           << "a"
+                                           << "b"
+                                           << "c";
+    QTest::newRow("separator in target is lost") << "n;s;x;y;"
+                                                 << "n"
+                                                 << "s"
+                                                 << "xy";
+    QTest::newRow("separator in name moves fields") << "a;b;c;d;"
+                                                    << "a"
+                                                    << "b"
+                                                    << "cd";
+    QTest::newRow("one separator") << "a;b"
+                                   << "a"
+                                   << "b"
+                                   << "";
+    QTest::newRow("no separator") << "lonely.png"
+                                  << "lonely.png"
+                                  << ""
+                                  << "";
+    QTest::newRow("only separators") << ";;;"
+                                     << ""
+                                     << ""
+                                     << "";
+    QTest::newRow("spaces kept") << " a ; b ; c ;"
+                                 << " a "
+                                 << " b "
+                                 << " c ";
+}
+
+void TestImageListFile::parsesLines()
+{
+    QFETCH(QString, line);
+    const ImageListRow parsed = ImageListFile::parseLine(line);
+    QFETCH(QString, name);
+    QFETCH(QString, source);
+    QFETCH(QString, target);
+    QCOMPARE(parsed.name, name);
+    QCOMPARE(parsed.sourceText, source);
+    QCOMPARE(parsed.targetText, target);
+    QVERIFY(!parsed.checked);
+}
+
+void TestImageListFile::splitsOnEveryLineEnd()
+{
+    QVERIFY(readBytes({}).empty()); // a 0-byte file gives no rows, and drops what was there
+
+    const std::vector<ImageListRow> expected{row("a", "1", "x"), row("b", "2", "y"),
+                                             row("c", "3", "z")};
+    QCOMPARE(readBytes("a;1;x;\r\nb;2;y;\r\nc;3;z;\r\n"), expected);
+    QCOMPARE(readBytes("a;1;x;\nb;2;y;\nc;3;z;"), expected);
+    QCOMPARE(readBytes("a;1;x;\rb;2;y;\rc;3;z;\r"), expected);
+    QCOMPARE(readBytes("a;1;x;\r\nb;2;y;\nc;3;z;\r"), expected);
+    // Blank lines anywhere, including trailing ones from a hand edit, are skipped.
+    QCOMPARE(readBytes("\r\n\na;1;x;\r\n\r\nb;2;y;\n\n\rc;3;z;\r\n\r\n"), expected);
+}
+
+void TestImageListFile::toleratesOddBytes()
+{
+    // Bytes that are no valid text in the system encoding still load as a row.
+    const std::vector<ImageListRow> odd = readBytes("bad\xff\xfe.png;s\x80;t;\r\nok.png;;;\r\n");
+    QCOMPARE(odd.size(), size_t(2));
+    QVERIFY(odd[0].name.startsWith(QLatin1String("bad")));
+    QCOMPARE(odd[1].name, QStringLiteral("ok.png"));
+
+    // A very long line is one row, not truncated.
+    const QByteArray longText(1 << 20, 'x');
+    const std::vector<ImageListRow> big = readBytes("big.png;" + longText + ";t;\r\n");
+    QCOMPARE(big.size(), size_t(1));
+    QCOMPARE(big[0].sourceText.size(), longText.size());
+    QCOMPARE(big[0].targetText, QStringLiteral("t"));
+}
+
+void TestImageListFile::writesOnlyCheckedRowsUpToTheCount()
+{
+    const std::vector<ImageListRow> rows{
+        row("a.png", "Hello", "Hola", true), row("b.png", "skip", "me", false),
+        row("sub/c.png", "", "", true), row("d.png", "s", "x;y", true)};
+    QCOMPARE(writeRows(rows, 4),
+             QByteArray("a.png;Hello;Hola;\r\nsub/c.png;;;\r\nd.png;s;x;y;\r\n"));
+    QCOMPARE(writeRows(rows, 1), QByteArray("a.png;Hello;Hola;\r\n"));
+    QCOMPARE(writeRows(rows, 100), writeRows(rows, 4));
+    QCOMPARE(writeRows({row("a", "b", "c", false)}, 1), QByteArray());
+
+    // Text outside ASCII goes out in the system encoding.
+    const ImageListRow unicode{QStringLiteral("f\u00fcr.png"), QStringLiteral("\u65e5\u672c"),
+                               QStringLiteral("\u00e9t\u00e9"), true};
+    const QByteArray bytes = writeRows({unicode}, 1);
+    QStringDecoder decoder(QStringConverter::System);
+    QCOMPARE(QString(decoder(bytes)), ImageListFile::formatLine(unicode) + QLatin1String("\r\n"));
+}
+
+void TestImageListFile::roundTrips()
+{
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString path = dir.filePath(QStringLiteral("list.csv"));
+    std::vector<ImageListRow> rows;
+    for (int i = 0; i < 500; ++i)
+        rows.push_back(ImageListRow{QStringLiteral("dir %1/img%1.png").arg(i),
+                                    QStringLiteral("Source %1").arg(i),
+                                    i % 3 ? QStringLiteral("Target %1").arg(i) : QString(), true});
+    QVERIFY(ImageListFile::save(path, rows, int(rows.size())));
+    std::vector<ImageListRow> loaded;
+    QVERIFY(ImageListFile::load(path, loaded));
+    for (ImageListRow& r : rows)
+        r.checked = false; // the check mark is not stored
+    QCOMPARE(loaded, rows);
+
+    // Saving with nothing checked replaces the file with an empty one.
+    QVERIFY(ImageListFile::save(path, loaded, int(loaded.size())));
+    QCOMPARE(readFile(path), QByteArray());
+}
+
+void TestImageListFile::saveKeepsEarlierFileWhenItCannotWrite()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("keep.csv"));
+    QVERIFY(ImageListFile::save(path, {row("old", "", "", true)}, 1));
+
+    // A path inside a missing folder, and a folder in place of a file.
+    QString error;
+    QVERIFY(!ImageListFile::save(dir.filePath(QStringLiteral("nope/list.csv")),
+                                 {row("a", "", "", true)}, 1, &error));
+    QVERIFY(!error.isEmpty());
+    QVERIFY(!ImageListFile::save(dir.path(), {row("a", "", "", true)}, 1));
+    QCOMPARE(readFile(path), QByteArray("old;;;\r\n"));
+}
+
+void TestImageListFile::loadOfMissingFileLeavesRowsAlone()
+{
+    QTemporaryDir dir;
+    std::vector<ImageListRow> rows{row("mine", "typed", "work", true)};
+    QVERIFY(!ImageListFile::load(dir.filePath(QStringLiteral("missing.csv")), rows));
+    QVERIFY(!ImageListFile::load(dir.path(), rows));
+    QCOMPARE(rows.size(), size_t(1));
+    QCOMPARE(rows[0].sourceText, QStringLiteral("typed"));
+}
+
+QTEST_GUILESS_MAIN(TestImageListFile)
+#include "tst_imagelistfile.moc"

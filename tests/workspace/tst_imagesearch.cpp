@@ -1,0 +1,178 @@
+#include "Functions.h"
+#include "TempTree.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTest>
+
+namespace {
+
+QString native(const char* path)
+{
+    return QDir::toNativeSeparators(QString::fromUtf8(path));
+}
+
+QStringList findImages(const QString& root)
+{
+    QStringList names;
+    if (!Functions::FindImages(root, names))
+        qFatal("search stopped by itself");
+    return names;
+}
+
+} // namespace
+
+class TestImageSearch : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void recognisesImageExtensions_data();
+    void recognisesImageExtensions();
+    void walksBreadthFirstSorted();
+    void skipsHiddenAndLinkedFolders();
+    void survivesUnreadableAndVanishingFolders();
+    void stopsWhenAsked();
+    void derivesNames();
+};
+
+void TestImageSearch::recognisesImageExtensions_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<bool>("image");
+    QTest::newRow("png") << "a.png" << true;
+    QTest::newRow("upper JPG") << "PHOTO.JPG" << true;
+    QTest::newRow("mixed Png") << "pic.Png" << true;
+    QTest::newRow("jpeg") << "photo.jpeg" << true;
+    QTest::newRow("bmp gif") << "x.tar.gif" << true;
+    QTest::newRow("bmp") << "dir.v2/x.BMP" << true;
+    QTest::newRow("mpeg is a video") << "clip.mpeg" << false;
+    QTest::newRow("no dot") << "png" << false;
+    QTest::newRow("ending without dot") << "imagepng" << false;
+    QTest::newRow("dot in folder only") << "a.png/readme" << false;
+    QTest::newRow("svg") << "logo.svg" << false;
+}
+
+void TestImageSearch::recognisesImageExtensions()
+{
+    QFETCH(QString, path);
+    QFETCH(bool, image);
+    QCOMPARE(Functions::IsImageFile(path), image);
+}
+
+void TestImageSearch::walksBreadthFirstSorted()
+{
+    TempTree tree;
+    QVERIFY(tree.isValid());
+    for (const char* file :
+         {"c.gif", "B.png", "a.JPG", "notes.txt", "zeta/deep/d.png", "zeta/z.bmp", "Alpha/y.png",
+          "Alpha/x.jpeg", "Alpha/sub/w.gif", "empty/.keep"})
+        QVERIFY(tree.writeFile(QString::fromUtf8(file), "x"));
+
+    // Root files first (sorted regardless of case), then each level in turn.
+    const QStringList expected{native("a.JPG"),           native("B.png"),
+                               native("c.gif"),           native("Alpha/x.jpeg"),
+                               native("Alpha/y.png"),     native("zeta/z.bmp"),
+                               native("Alpha/sub/w.gif"), native("zeta/deep/d.png")};
+    QCOMPARE(findImages(tree.root()), expected);
+
+    Functions::WalkState state;
+    QVERIFY(Functions::CollectFiles(tree.root(), state));
+    QVERIFY(state.FoundFiles.contains(tree.path(QStringLiteral("notes.txt"))));
+    QCOMPARE(state.RootFolder, tree.root());
+
+    // A second search gives the same list again.
+    QCOMPARE(findImages(tree.root()), expected);
+}
+
+void TestImageSearch::skipsHiddenAndLinkedFolders()
+{
+    TempTree tree;
+    QVERIFY(tree.writeFile(QStringLiteral(".hidden.png"), "x"));
+    QVERIFY(tree.writeFile(QStringLiteral(".secret/in.png"), "x"));
+    QVERIFY(tree.writeFile(QStringLiteral("real/pic.png"), "x"));
+    QVERIFY(tree.writeFile(QStringLiteral("shown.png"), "x"));
+#ifdef Q_OS_UNIX
+    // A link back up the tree would loop forever if followed; a link to a file is a file.
+    QVERIFY(QFile::link(tree.root(), tree.path(QStringLiteral("real/loop"))));
+    QVERIFY(QFile::link(tree.path(QStringLiteral("real/pic.png")),
+                        tree.path(QStringLiteral("alias.png"))));
+    QCOMPARE(findImages(tree.root()),
+             QStringList({native("alias.png"), native("shown.png"), native("real/pic.png")}));
+#else
+    QCOMPARE(findImages(tree.root()), QStringList({native("shown.png"), native("real/pic.png")}));
+#endif
+}
+
+void TestImageSearch::survivesUnreadableAndVanishingFolders()
+{
+    TempTree tree;
+    QVERIFY(tree.writeFile(QStringLiteral("a.png"), "x"));
+    QVERIFY(tree.writeFile(QStringLiteral("locked/b.png"), "x"));
+    QVERIFY(tree.writeFile(QStringLiteral("later/c.png"), "x"));
+
+    // A folder in the queue that is gone by the time it is listed is skipped.
+    Functions::WalkState state;
+    bool removed = false;
+    QVERIFY(Functions::CollectFiles(tree.root(), state, [&] {
+        if (!removed && state.PendingFolders.size() > 1) {
+            removed = QDir(tree.path(QStringLiteral("later"))).removeRecursively();
+        }
+        return true;
+    }));
+    QVERIFY(removed);
+    QVERIFY(!state.FoundFiles.contains(tree.path(QStringLiteral("later/c.png"))));
+    QVERIFY(state.FoundFiles.contains(tree.path(QStringLiteral("a.png"))));
+
+    // A folder that cannot be read is skipped (root can read anything, so only
+    // check where the permission actually holds).
+    const QString locked = tree.path(QStringLiteral("locked"));
+    QVERIFY(QFile::setPermissions(locked, QFileDevice::Permissions()));
+    QDir probe(locked);
+    const bool readable = !probe.entryList(QDir::Files).isEmpty();
+    const QStringList names = findImages(tree.root());
+    QFile::setPermissions(locked,
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    QCOMPARE(names.contains(native("locked/b.png")), readable);
+    QVERIFY(names.contains(native("a.png")));
+
+    // A root that is not there finds nothing and does not fail.
+    Functions::WalkState gone;
+    QVERIFY(Functions::CollectFiles(tree.path(QStringLiteral("nothing/")), gone));
+    QVERIFY(gone.FoundFiles.isEmpty());
+}
+
+void TestImageSearch::stopsWhenAsked()
+{
+    TempTree tree;
+    for (int i = 0; i < 5; ++i)
+        QVERIFY(tree.writeFile(QStringLiteral("d%1/i.png").arg(i), "x"));
+    int calls = 0;
+    QStringList names{QStringLiteral("kept")};
+    QVERIFY(!Functions::FindImages(tree.root(), names, [&] { return ++calls < 3; }));
+    QCOMPARE(calls, 3);
+    QCOMPARE(names, QStringList{QStringLiteral("kept")}); // untouched when stopped
+}
+
+void TestImageSearch::derivesNames()
+{
+    const QString root = native("/img/");
+    QCOMPARE(Functions::RemoveRoot(native("/img/a/b.png"), root), native("a/b.png"));
+    // Only the leading root goes, not a later repeat of it.
+    QCOMPARE(Functions::RemoveRoot(native("/img/x/img/c.png"), native("/img/x/")),
+             native("img/c.png"));
+    QCOMPARE(Functions::RemoveRoot(native("/img/x/img/x/c.png"), native("/img/x/")),
+             native("img/x/c.png"));
+
+    QCOMPARE(Functions::WithTrailingSeparator(native("/img")), native("/img/"));
+    QCOMPARE(Functions::WithTrailingSeparator(native("/img/")), native("/img/"));
+    QCOMPARE(Functions::WithTrailingSeparator(QString()), QString());
+
+    TempTree tree;
+    QVERIFY(Functions::FolderExists(tree.root()));
+    QVERIFY(tree.writeFile(QStringLiteral("f.png"), "x"));
+    QVERIFY(!Functions::FolderExists(tree.path(QStringLiteral("f.png"))));
+    QVERIFY(!Functions::FolderExists(tree.path(QStringLiteral("missing"))));
+    QVERIFY(!Functions::FolderExists(QString()));
+}
+
+QTEST_GUILESS_MAIN(TestImageSearch)
+#include "tst_imagesearch.moc"
