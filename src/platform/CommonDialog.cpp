@@ -6,15 +6,21 @@
 
 CommonDialog::CommonDialog(QWidget* owner) : QObject(owner), m_owner(owner) {}
 
-bool CommonDialog::showOpen() { return show(false); }
-bool CommonDialog::showSave() { return show(true); }
+bool CommonDialog::showOpen()
+{
+    return show(false);
+}
+bool CommonDialog::showSave()
+{
+    return show(true);
+}
 
 bool CommonDialog::show(bool save)
 {
     Platform::FileDialogRequest request;
     request.parent = m_owner;
-    request.mode = save ? Platform::FileDialogRequest::Mode::Save
-                        : Platform::FileDialogRequest::Mode::Open;
+    request.mode =
+        save ? Platform::FileDialogRequest::Mode::Save : Platform::FileDialogRequest::Mode::Open;
     request.title = dialogTitle;
     request.filter = filter;
     request.flags = flags;

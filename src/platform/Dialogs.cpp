@@ -45,8 +45,8 @@ std::optional<QString> realFileDialog(const FileDialogRequest& request)
     const QString filter = toQtNameFilter(request.filter);
     QString chosen;
     if (request.mode == FileDialogRequest::Mode::Open) {
-        chosen = QFileDialog::getOpenFileName(request.parent, request.title, request.fileName,
-                                              filter);
+        chosen =
+            QFileDialog::getOpenFileName(request.parent, request.title, request.fileName, filter);
     } else {
         QFileDialog::Options options;
         if ((request.flags & 2) == 0)
@@ -75,10 +75,10 @@ bool realShell(const ShellRequest& request)
 #else
     // Without a verb registry the desktop's default application stands in for
     // "Edit", and a URL's own handler for "Open".
-    const QUrl url = request.target.contains(QLatin1Char(':')) &&
-                             !QDir::isAbsolutePath(request.target)
-                         ? QUrl(request.target)
-                         : QUrl::fromLocalFile(request.target);
+    const QUrl url =
+        request.target.contains(QLatin1Char(':')) && !QDir::isAbsolutePath(request.target)
+            ? QUrl(request.target)
+            : QUrl::fromLocalFile(request.target);
     return QDesktopServices::openUrl(url);
 #endif
 }
@@ -129,13 +129,22 @@ bool shellExecute(const ShellRequest& request)
     return shellHandler() ? shellHandler()(request) : realShell(request);
 }
 
-void setMessageBoxHandler(MessageBoxHandler handler) { messageBoxHandler() = std::move(handler); }
-void setFileDialogHandler(FileDialogHandler handler) { fileDialogHandler() = std::move(handler); }
+void setMessageBoxHandler(MessageBoxHandler handler)
+{
+    messageBoxHandler() = std::move(handler);
+}
+void setFileDialogHandler(FileDialogHandler handler)
+{
+    fileDialogHandler() = std::move(handler);
+}
 void setFolderPickerHandler(FolderPickerHandler handler)
 {
     folderPickerHandler() = std::move(handler);
 }
-void setShellHandler(ShellHandler handler) { shellHandler() = std::move(handler); }
+void setShellHandler(ShellHandler handler)
+{
+    shellHandler() = std::move(handler);
+}
 
 QString toQtNameFilter(const QString& filter)
 {

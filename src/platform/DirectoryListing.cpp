@@ -4,7 +4,6 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
-
 #include <memory>
 
 #if defined(Q_OS_UNIX)
@@ -103,6 +102,9 @@ bool folderExists(const QString& path)
     return QFileInfo(path).isDir();
 }
 
-QChar pathSeparator() { return QDir::separator(); }
+QChar pathSeparator()
+{
+    return QDir::separator();
+}
 
 } // namespace Platform

@@ -24,13 +24,31 @@ double logicalDpiY()
 }
 } // namespace
 
-double twipsPerPixelX() { return kTwipsPerInch / logicalDpiX(); }
-double twipsPerPixelY() { return kTwipsPerInch / logicalDpiY(); }
+double twipsPerPixelX()
+{
+    return kTwipsPerInch / logicalDpiX();
+}
+double twipsPerPixelY()
+{
+    return kTwipsPerInch / logicalDpiY();
+}
 
-int twipsToPixelsX(double twips) { return roundHalfEven(twips / twipsPerPixelX()); }
-int twipsToPixelsY(double twips) { return roundHalfEven(twips / twipsPerPixelY()); }
-double pixelsToTwipsX(int pixels) { return pixels * twipsPerPixelX(); }
-double pixelsToTwipsY(int pixels) { return pixels * twipsPerPixelY(); }
+int twipsToPixelsX(double twips)
+{
+    return roundHalfEven(twips / twipsPerPixelX());
+}
+int twipsToPixelsY(double twips)
+{
+    return roundHalfEven(twips / twipsPerPixelY());
+}
+double pixelsToTwipsX(int pixels)
+{
+    return pixels * twipsPerPixelX();
+}
+double pixelsToTwipsY(int pixels)
+{
+    return pixels * twipsPerPixelY();
+}
 
 QRect twipsRect(double left, double top, double width, double height)
 {
