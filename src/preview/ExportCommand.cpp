@@ -1,0 +1,25 @@
+#include "ExportCommand.h"
+
+#include "CommonDialog.h"
+#include "ExportHTML.h"
+#include "ImageListCommands.h"
+
+namespace ExportHTML {
+
+void ExportToHTML(QWidget* parent, CommonDialog& dialog, const ImageListModel& list,
+                  const QString& rootFolder)
+{
+    dialog.dialogTitle = QStringLiteral("Specify an HTML file...");
+    dialog.filter = QStringLiteral("HTML files (*.htm)|*.htm");
+    dialog.flags = 2;
+    if (!dialog.showSave())
+        return;
+    const QString path = dialog.fileName();
+    const Page page{path, QStringLiteral("Image List"),
+                    QStringLiteral("HTML generated with Vemarill"), rootFolder};
+    // The wait pointer is gone by the time the message shows.
+    if (!ExportHTML(path, list, page))
+        ImageListCommands::ShowCantAccessFile(parent);
+}
+
+} // namespace ExportHTML
