@@ -4,7 +4,6 @@
 
 #include <QList>
 #include <QStringList>
-
 #include <optional>
 
 // Replaces every modal function of the platform layer for the lifetime of the

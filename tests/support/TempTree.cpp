@@ -9,14 +9,20 @@
 
 TempTree::TempTree() = default;
 
-QString TempTree::root() const { return QDir::toNativeSeparators(m_dir.path() + QLatin1Char('/')); }
+QString TempTree::root() const
+{
+    return QDir::toNativeSeparators(m_dir.path() + QLatin1Char('/'));
+}
 
 QString TempTree::path(const QString& relative) const
 {
     return QDir::toNativeSeparators(m_dir.filePath(relative));
 }
 
-bool TempTree::makeFolder(const QString& relative) { return QDir(m_dir.path()).mkpath(relative); }
+bool TempTree::makeFolder(const QString& relative)
+{
+    return QDir(m_dir.path()).mkpath(relative);
+}
 
 bool TempTree::writeFile(const QString& relative, const QByteArray& bytes)
 {
@@ -35,7 +41,7 @@ bool TempTree::writeImage(const QString& relative, const QSize& size)
     QImage image(size, QImage::Format_RGB32);
     image.fill(QColor(40, 120, 200));
     const QString suffix = QFileInfo(full).suffix().toLower();
-    const QByteArray format = suffix == QLatin1String("jpg") ? QByteArray("JPEG")
-                                                            : suffix.toUpper().toLatin1();
+    const QByteArray format =
+        suffix == QLatin1String("jpg") ? QByteArray("JPEG") : suffix.toUpper().toLatin1();
     return image.save(full, format.constData());
 }

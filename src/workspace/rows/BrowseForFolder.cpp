@@ -12,8 +12,14 @@ QString g_selectedFolder;
 bool g_folderSelected = false;
 } // namespace
 
-const QString& SelectedFolder() { return g_selectedFolder; }
-bool FolderSelected() { return g_folderSelected; }
+const QString& SelectedFolder()
+{
+    return g_selectedFolder;
+}
+bool FolderSelected()
+{
+    return g_folderSelected;
+}
 
 void BrowseFolder(QWidget* parent)
 {

@@ -2,7 +2,6 @@
 
 #include <QString>
 #include <QStringList>
-
 #include <functional>
 
 // The folder walk behind Search Images: breadth first, the files of a folder

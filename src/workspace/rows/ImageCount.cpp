@@ -6,8 +6,17 @@ namespace {
 int g_count = 0;
 }
 
-int value() { return g_count; }
-void set(int count) { g_count = count; }
-void add(int rows) { g_count += rows; }
+int value()
+{
+    return g_count;
+}
+void set(int count)
+{
+    g_count = count;
+}
+void add(int rows)
+{
+    g_count += rows;
+}
 
 } // namespace ImageCount

@@ -3,7 +3,6 @@
 #include "ImageListRow.h"
 
 #include <QString>
-
 #include <vector>
 
 class QIODevice;

@@ -3,11 +3,9 @@
 #include <algorithm>
 
 ImageListModel::ImageListModel(QObject* parent)
-    : QAbstractTableModel(parent),
-      m_headers{QStringLiteral("Name"), QStringLiteral("Source Text"),
-                QStringLiteral("Target Text")}
-{
-}
+    : QAbstractTableModel(parent), m_headers{QStringLiteral("Name"), QStringLiteral("Source Text"),
+                                             QStringLiteral("Target Text")}
+{}
 
 int ImageListModel::rowCount(const QModelIndex& parent) const
 {
@@ -20,8 +18,7 @@ int ImageListModel::columnCount(const QModelIndex& parent) const
 }
 
 namespace {
-template <typename Row>
-auto& fieldOf(Row& row, int column)
+template <typename Row> auto& fieldOf(Row& row, int column)
 {
     switch (column) {
     case ImageListModel::SourceText:
@@ -34,7 +31,10 @@ auto& fieldOf(Row& row, int column)
 }
 } // namespace
 
-QString& ImageListModel::field(ImageListRow& row, int column) { return fieldOf(row, column); }
+QString& ImageListModel::field(ImageListRow& row, int column)
+{
+    return fieldOf(row, column);
+}
 
 const QString& ImageListModel::field(const ImageListRow& row, int column) const
 {
@@ -106,8 +106,8 @@ QVariant ImageListModel::headerData(int section, Qt::Orientation orientation, in
     return {};
 }
 
-bool ImageListModel::setHeaderData(int section, Qt::Orientation orientation,
-                                   const QVariant& value, int role)
+bool ImageListModel::setHeaderData(int section, Qt::Orientation orientation, const QVariant& value,
+                                   int role)
 {
     if (orientation != Qt::Horizontal || section < 0 || section >= ColumnCount)
         return false;
@@ -158,8 +158,7 @@ QString ImageListModel::text(int index, Column column) const
 
 void ImageListModel::setChecked(int index, bool checked)
 {
-    setData(this->index(index, Name), checked ? Qt::Checked : Qt::Unchecked,
-            Qt::CheckStateRole);
+    setData(this->index(index, Name), checked ? Qt::Checked : Qt::Unchecked, Qt::CheckStateRole);
 }
 
 void ImageListModel::emitCheckChanged(int first, int last)

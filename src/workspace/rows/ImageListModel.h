@@ -3,7 +3,6 @@
 #include "ImageListRow.h"
 
 #include <QAbstractTableModel>
-
 #include <vector>
 
 // The image list rows, and the only place they are held. Column Name carries

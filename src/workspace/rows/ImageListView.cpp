@@ -5,9 +5,13 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
+#include <QScrollBar>
+#include <QStyle>
+#include <QStyleOptionViewItem>
+#include <algorithm>
 
-ImageListView::ImageListView(QWidget* parent)
-    : QTreeView(parent), m_model(new ImageListModel(this))
+ImageListView::ImageListView(QWidget* parent) : QTreeView(parent), m_model(new ImageListModel(this))
 {
     setObjectName(QStringLiteral("ImageList"));
     setModel(m_model);
@@ -48,11 +52,14 @@ void ImageListView::selectItem(int index)
 {
     const QModelIndex target = m_model->index(index, ImageListModel::Name);
     setCurrentIndex(target);
-    selectionModel()->select(target, QItemSelectionModel::ClearAndSelect |
-                                         QItemSelectionModel::Rows);
+    selectionModel()->select(target,
+                             QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
 }
 
-int ImageListView::columnCountOfHeader() const { return header()->count(); }
+int ImageListView::columnCountOfHeader() const
+{
+    return header()->count();
+}
 
 QString ImageListView::columnHeaderText(int column) const
 {
@@ -67,6 +74,118 @@ void ImageListView::setColumnWidthTwips(int column, double twips)
 double ImageListView::columnWidthTwips(int column) const
 {
     return Platform::pixelsToTwipsX(columnWidth(column));
+}
+
+QPoint ImageListView::clientToViewport(const QPoint& client) const
+{
+    return client + clientOrigin() - viewport()->geometry().topLeft();
+}
+
+QPoint ImageListView::viewportToClient(const QPoint& inViewport) const
+{
+    return inViewport + viewport()->geometry().topLeft() - clientOrigin();
+}
+
+ImageListView::SubItemHit ImageListView::subItemHitTest(const QPoint& client) const
+{
+    SubItemHit hit;
+    hit.point = client;
+    const QPoint at = clientToViewport(client);
+    if (!viewport()->rect().contains(at))
+        return hit;
+    hit.subItem = columnAt(at.x());
+    // The row is found at the first visible column, so that a point right of
+    // the last column still names its row (with no column).
+    for (int visual = 0; visual < header()->count(); ++visual) {
+        const int logical = header()->logicalIndex(visual);
+        if (header()->isSectionHidden(logical) || columnWidth(logical) <= 0)
+            continue;
+        const QModelIndex probe = indexAt(QPoint(columnViewportPosition(logical), at.y()));
+        hit.item = probe.isValid() ? probe.row() : -1;
+        break;
+    }
+    if (hit.item < 0 || hit.subItem < 0)
+        return hit;
+    hit.flags = HitOnItemLabel;
+    if (hit.subItem == ImageListModel::Name) {
+        const QRect label = subItemRect(hit.item, hit.subItem, PortionLabel);
+        if (client.x() < label.left())
+            hit.flags = HitOnItemStateIcon;
+    }
+    return hit;
+}
+
+QRect ImageListView::subItemRect(int item, int subItem, int portion) const
+{
+    const QModelIndex index = m_model->index(item, subItem);
+    if (!index.isValid())
+        return {};
+    QRect cell = visualRect(index);
+    if (cell.isNull())
+        return {};
+    cell.moveTopLeft(viewportToClient(cell.topLeft()));
+    if (portion != PortionLabel || subItem != ImageListModel::Name)
+        return cell;
+    QStyleOptionViewItem option;
+    initViewItemOption(&option);
+    option.rect = cell;
+    option.index = index;
+    option.features |= QStyleOptionViewItem::HasCheckIndicator | QStyleOptionViewItem::HasDisplay;
+    option.text = itemText(item);
+    const QRect text = style()->subElementRect(QStyle::SE_ItemViewItemText, &option, this);
+    cell.setLeft(std::clamp(text.left(), cell.left(), cell.right() + 1));
+    return cell;
+}
+
+int ImageListView::headerHitTest(const QPoint& inHeader) const
+{
+    if (!header()->viewport()->rect().contains(inHeader))
+        return -1;
+    return header()->logicalIndexAt(inHeader.x());
+}
+
+int ImageListView::rowsPerPage() const
+{
+    if (itemCount() == 0)
+        return viewport()->height() / std::max(1, fontMetrics().height());
+    const int height = rowHeight(m_model->index(0, ImageListModel::Name));
+    return height > 0 ? viewport()->height() / height : 0;
+}
+
+int ImageListView::verticalScrollBarWidth() const
+{
+    const QScrollBar* bar = verticalScrollBar();
+    return bar->isVisibleTo(this) ? bar->width() : 0;
+}
+
+void ImageListView::setGridLines(bool on)
+{
+    if (m_gridLines == on)
+        return;
+    m_gridLines = on;
+    viewport()->update();
+}
+
+void ImageListView::drawRow(QPainter* painter, const QStyleOptionViewItem& option,
+                            const QModelIndex& index) const
+{
+    QTreeView::drawRow(painter, option, index);
+    if (!m_gridLines)
+        return;
+    const QColor color = QColor::fromRgba(static_cast<QRgb>(
+        style()->styleHint(QStyle::SH_Table_GridLineColor, &option, this)));
+    painter->save();
+    painter->setPen(color.isValid() ? color : palette().color(QPalette::Mid));
+    const QRect row = option.rect;
+    painter->drawLine(row.left(), row.bottom(), row.right(), row.bottom());
+    for (int visual = 0; visual < header()->count(); ++visual) {
+        const int logical = header()->logicalIndex(visual);
+        if (header()->isSectionHidden(logical))
+            continue;
+        const int right = columnViewportPosition(logical) + columnWidth(logical) - 1;
+        painter->drawLine(right, row.top(), right, row.bottom());
+    }
+    painter->restore();
 }
 
 int ImageListView::buttonCode(Qt::MouseButtons buttons)
@@ -99,8 +218,8 @@ void ImageListView::mousePressEvent(QMouseEvent* event)
     QTreeView::mousePressEvent(event);
     m_pressedInside = true;
     const QPoint inControl = viewport()->mapTo(this, event->position().toPoint());
-    Q_EMIT mouseDown(buttonCode(event->buttons() | event->button()),
-                     shiftCode(event->modifiers()), Platform::pixelsToTwipsX(inControl.x()),
+    Q_EMIT mouseDown(buttonCode(event->buttons() | event->button()), shiftCode(event->modifiers()),
+                     Platform::pixelsToTwipsX(inControl.x()),
                      Platform::pixelsToTwipsY(inControl.y()));
 }
 

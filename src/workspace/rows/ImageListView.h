@@ -42,6 +42,38 @@ public:
     void setColumnWidthTwips(int column, double twips);
     double columnWidthTwips(int column) const;
 
+    // The control's own queries, in client pixels: the client area starts at
+    // the header's top-left corner, inside the border.
+    enum HitFlag { HitNowhere = 0x1, HitOnItemLabel = 0x4, HitOnItemStateIcon = 0x8 };
+    struct SubItemHit {
+        QPoint point;
+        int flags = HitNowhere;
+        int item = -1;    // row, -1 when no row is under the point
+        int subItem = -1; // column, -1 when no column is under the point
+    };
+    enum SubItemPortion { PortionBounds = 0, PortionLabel = 2 };
+
+    SubItemHit subItemHitTest(const QPoint& client) const;
+    // The cell's rectangle; for the label portion of the Name cell the part
+    // right of the check box. Null when there is no such cell.
+    QRect subItemRect(int item, int subItem, int portion) const;
+    // Header item under a point of the header, -1 when none.
+    int headerHitTest(const QPoint& inHeader) const;
+    // Rows that fit in the visible part of the list, as a scroll page.
+    int rowsPerPage() const;
+    // Width of the vertical scroll bar while it is shown, else 0.
+    int verticalScrollBarWidth() const;
+    // Distance from the control's outer edge to its client area.
+    int borderWidth() const { return frameWidth(); }
+    // The client origin in the control's own pixels.
+    QPoint clientOrigin() const { return contentsRect().topLeft(); }
+    QPoint clientToViewport(const QPoint& client) const;
+    QPoint viewportToClient(const QPoint& inViewport) const;
+
+    // Lines between the rows and the columns, as a grid of cells shows them.
+    void setGridLines(bool on);
+    bool gridLines() const { return m_gridLines; }
+
 Q_SIGNALS:
     void itemClick();
     void keyUp(int key, int shift);
@@ -55,6 +87,8 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
+    void drawRow(QPainter* painter, const QStyleOptionViewItem& option,
+                 const QModelIndex& index) const override;
 
 private:
     static int buttonCode(Qt::MouseButtons buttons);
@@ -62,4 +96,5 @@ private:
 
     ImageListModel* m_model;
     bool m_pressedInside = false;
+    bool m_gridLines = false;
 };

@@ -3,13 +3,15 @@
 #include <QCoreApplication>
 #include <QProgressDialog>
 
-SearchProgress::SearchProgress(QWidget* parent, int delayMs)
-    : m_parent(parent), m_delayMs(delayMs)
+SearchProgress::SearchProgress(QWidget* parent, int delayMs) : m_parent(parent), m_delayMs(delayMs)
 {
     m_clock.start();
 }
 
-SearchProgress::~SearchProgress() { delete m_dialog.data(); }
+SearchProgress::~SearchProgress()
+{
+    delete m_dialog.data();
+}
 
 bool SearchProgress::keepGoing()
 {

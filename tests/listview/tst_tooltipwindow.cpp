@@ -1,0 +1,296 @@
+#include "ToolTipHolder.h"
+#include "ToolTipWindow.h"
+
+#include <QStandardItemModel>
+#include <QTest>
+#include <QToolTip>
+#include <QTreeView>
+#include <memory>
+
+namespace {
+ToolTipOptions tip(const QString& title, const QString& text, int icon = 0, int style = 0)
+{
+    ToolTipOptions options;
+    options.Title = title;
+    options.TipText = text;
+    options.Icon = icon;
+    options.Style = style;
+    return options;
+}
+
+QPoint globalCentre(const QWidget& widget)
+{
+    return widget.mapToGlobal(widget.rect().center());
+}
+
+QRgb rgbAt(const QImage& image, const QPoint& at)
+{
+    return image.pixel(at) & 0xFFFFFF;
+}
+} // namespace
+
+class TestToolTipWindow : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void init();
+    void cleanup();
+    void balloonAndRectangle();
+    void titleAndIconRules();
+    void colours();
+    void oneWindowPerHolder();
+    void destroyIsSafe();
+    void showsWhenTheMouseRests();
+    void hidesAfterTheVisibleTime();
+    void centredTip();
+
+private:
+    std::unique_ptr<QTreeView> m_list;
+    QStandardItemModel m_model{5, 3};
+};
+
+void TestToolTipWindow::init()
+{
+    QCursor::setPos(0, 0);
+    m_list = std::make_unique<QTreeView>();
+    m_list->setModel(&m_model);
+    m_list->setGeometry(100, 100, 400, 300);
+    m_list->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_list.get()));
+}
+
+void TestToolTipWindow::cleanup()
+{
+    m_list.reset();
+}
+
+void TestToolTipWindow::balloonAndRectangle()
+{
+    ToolTipHolder holder;
+    ToolTipWindow* balloon = holder.show(m_list.get(), tip(u"Title"_qs, u"Some text"_qs, 0, 1));
+    QVERIFY(balloon->isBalloon());
+    balloon->popUp(globalCentre(*m_list));
+    QVERIFY(balloon->isVisible());
+    // Rounded corners and a tail: the corners are cut away, the tail's tip
+    // sits right under the cursor.
+    const QRegion shape = balloon->mask();
+    QVERIFY(!shape.isEmpty());
+    QVERIFY(!shape.contains(QPoint(0, 0)));
+    QVERIFY(!shape.contains(QPoint(balloon->width() - 1, balloon->height() - 1)));
+    QVERIFY(shape.contains(balloon->rect().center()));
+    const QPoint tail = balloon->mapFromGlobal(globalCentre(*m_list) + QPoint(0, 3));
+    QVERIFY(shape.contains(tail));
+    QVERIFY(!shape.contains(QPoint(tail.x() + 12, 2)));
+    QCOMPARE(balloon->geometry().top(), globalCentre(*m_list).y() + 1);
+    const QImage balloonImage = balloon->grab().toImage();
+    QCOMPARE(rgbAt(balloonImage, QPoint(4, balloon->height() / 2 + 4)),
+             balloon->backgroundColor().rgb() & 0xFFFFFF);
+    const int balloonHeight = balloon->height();
+
+    for (const int style : {0, 2, -1}) {
+        ToolTipWindow* box = holder.show(m_list.get(), tip(u"Title"_qs, u"Some text"_qs, 0, style));
+        QVERIFY(!box->isBalloon());
+        box->popUp(globalCentre(*m_list));
+        QVERIFY(box->mask().isEmpty());
+        QVERIFY(box->height() < balloonHeight);
+        const QImage image = box->grab().toImage();
+        // A one-pixel frame around the default background, corners included.
+        QVERIFY(rgbAt(image, QPoint(0, 0)) != (box->backgroundColor().rgb() & 0xFFFFFF));
+        QCOMPARE(rgbAt(image, QPoint(0, 0)), rgbAt(image, QPoint(box->width() - 1, 0)));
+        QCOMPARE(rgbAt(image, QPoint(1, box->height() - 2)),
+                 box->backgroundColor().rgb() & 0xFFFFFF);
+        // Below the cursor's arrow.
+        QVERIFY(box->geometry().top() > globalCentre(*m_list).y());
+    }
+}
+
+void TestToolTipWindow::titleAndIconRules()
+{
+    ToolTipHolder holder;
+    const QPoint at = globalCentre(*m_list);
+
+    ToolTipWindow* plain = holder.show(m_list.get(), tip({}, u"Text"_qs, 0));
+    QVERIFY(!plain->hasTitle());
+    QCOMPARE(plain->titleIcon(), ToolTipWindow::IconNone);
+    plain->popUp(at);
+    const int plainHeight = plain->height();
+
+    ToolTipWindow* iconOnly = holder.show(m_list.get(), tip({}, u"Text"_qs, 1));
+    QVERIFY(iconOnly->hasTitle());
+    QCOMPARE(iconOnly->titleIcon(), ToolTipWindow::IconInformation);
+    iconOnly->popUp(at);
+    QVERIFY(iconOnly->height() >= plainHeight + 16);
+
+    ToolTipWindow* titled = holder.show(m_list.get(), tip(u"Heading"_qs, u"Text"_qs, 0));
+    QVERIFY(titled->hasTitle());
+    QCOMPARE(titled->titleIcon(), ToolTipWindow::IconNone);
+
+    // Each icon is the style's message box icon; its pixels differ per icon.
+    QList<QImage> looks;
+    for (const int icon : {1, 2, 3}) {
+        ToolTipWindow* window = holder.show(m_list.get(), tip(u"Heading"_qs, u"Text"_qs, icon));
+        QCOMPARE(int(window->titleIcon()), icon);
+        window->popUp(at);
+        looks.append(window->grab().toImage());
+    }
+    QVERIFY(looks[0] != looks[1] && looks[1] != looks[2]);
+
+    // Values outside 0..3 show no icon; a title still shows.
+    ToolTipWindow* odd = holder.show(m_list.get(), tip(u"Heading"_qs, u"Text"_qs, 7));
+    QCOMPARE(odd->titleIcon(), ToolTipWindow::IconNone);
+    QVERIFY(odd->hasTitle());
+
+    // Without text there is no tip to show, as with a platform tip.
+    ToolTipWindow* empty = holder.show(m_list.get(), tip(u"Heading"_qs, {}, 1));
+    empty->popUp(at);
+    QVERIFY(!empty->isVisible());
+}
+
+void TestToolTipWindow::colours()
+{
+    ToolTipHolder holder;
+    ToolTipOptions options = tip({}, u"Text"_qs);
+    options.BackColor = QColor(Qt::black);
+    ToolTipWindow* window = holder.show(m_list.get(), options);
+    QVERIFY(!window->hasOwnBackground());
+    QCOMPARE(window->backgroundColor(), QToolTip::palette().color(QPalette::ToolTipBase));
+    QCOMPARE(window->textColor(), QColor(Qt::black));
+
+    options.BackColor = QColor(0, 128, 0);
+    options.ForeColor = QColor(255, 255, 255);
+    window = holder.show(m_list.get(), options);
+    QVERIFY(window->hasOwnBackground());
+    window->popUp(globalCentre(*m_list));
+    const QImage image = window->grab().toImage();
+    QCOMPARE(rgbAt(image, QPoint(2, 1)), 0x008000u);
+    bool white = false;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            white = white || rgbAt(image, QPoint(x, y)) == 0xFFFFFFu;
+    QVERIFY(white);
+}
+
+void TestToolTipWindow::oneWindowPerHolder()
+{
+    ToolTipHolder holder;
+    holder.show(m_list.get(), tip({}, u"first"_qs))->popUp(globalCentre(*m_list));
+    ToolTipWindow* second = holder.show(m_list.get(), tip({}, u"second"_qs));
+    const QList<ToolTipWindow*> windows = m_list->findChildren<ToolTipWindow*>();
+    QCOMPARE(windows.size(), 1);
+    QCOMPARE(windows.first(), second);
+    QCOMPARE(holder.window(), second);
+    QCOMPARE(second->options().TipText, u"second"_qs);
+
+    // Without a tool nothing changes.
+    QVERIFY(!holder.show(nullptr, tip({}, u"third"_qs)));
+    QCOMPARE(holder.window(), second);
+}
+
+void TestToolTipWindow::destroyIsSafe()
+{
+    ToolTipHolder holder;
+    holder.destroy();
+    QPointer<ToolTipWindow> window = holder.show(m_list.get(), tip({}, u"Text"_qs));
+    holder.destroy();
+    QVERIFY(window.isNull());
+    QVERIFY(!holder.window());
+    holder.destroy();
+    QVERIFY(m_list->findChildren<ToolTipWindow*>().isEmpty());
+
+    // The tool goes first: the tip goes with it, and the holder notices.
+    window = holder.show(m_list.get(), tip({}, u"Text"_qs));
+    window->popUp(globalCentre(*m_list));
+    m_list.reset();
+    QVERIFY(window.isNull());
+    QVERIFY(!holder.window());
+    holder.destroy();
+
+    // A tip whose mouse events are being filtered removes itself cleanly.
+    init();
+    ToolTipOptions options = tip({}, u"Text"_qs);
+    holder.show(m_list.get(), options);
+    QTest::mouseMove(m_list->viewport(), QPoint(50, 50));
+    holder.destroy();
+    QTest::mouseMove(m_list->viewport(), QPoint(60, 60));
+    QTest::mouseClick(m_list->viewport(), Qt::LeftButton, {}, QPoint(60, 60));
+}
+
+void TestToolTipWindow::showsWhenTheMouseRests()
+{
+    ToolTipHolder holder;
+    ToolTipOptions options = tip(u"Title"_qs, u"Text"_qs, 0, 1);
+    options.DelayTime = 100;
+    ToolTipWindow* window = holder.show(m_list.get(), options);
+    QVERIFY(!window->isVisible());
+
+    QTest::mouseMove(m_list->viewport(), QPoint(40, 40));
+    QVERIFY(!window->isVisible());
+    QTRY_VERIFY(window->isVisible());
+    QCOMPARE(window->anchor(), m_list->viewport()->mapToGlobal(QPoint(40, 40)));
+
+    // It follows the mouse.
+    QTest::mouseMove(m_list->viewport(), QPoint(120, 90));
+    QVERIFY(window->isVisible());
+    QCOMPARE(window->anchor(), m_list->viewport()->mapToGlobal(QPoint(120, 90)));
+    QVERIFY(!window->geometry().contains(QCursor::pos()));
+
+    // A click takes it away; resting again brings it back.
+    QTest::mouseClick(m_list->viewport(), Qt::LeftButton, {}, QPoint(120, 90));
+    QVERIFY(!window->isVisible());
+    QTest::mouseMove(m_list->viewport(), QPoint(130, 90));
+    QTRY_VERIFY(window->isVisible());
+
+    // Leaving the list hides it.
+    QCursor::setPos(m_list->mapToGlobal(QPoint(-50, -50)));
+    QTRY_VERIFY(!window->isVisible());
+
+    // Created while the mouse already rests on the list: it comes without a move.
+    QCursor::setPos(globalCentre(*m_list));
+    options.DelayTime = 0;
+    window = holder.show(m_list.get(), options);
+    QTRY_VERIFY(window->isVisible());
+}
+
+void TestToolTipWindow::hidesAfterTheVisibleTime()
+{
+    ToolTipHolder holder;
+    ToolTipOptions options = tip({}, u"Text"_qs);
+    options.VisibleTime = 300;
+    ToolTipWindow* window = holder.show(m_list.get(), options);
+    QCOMPARE(window->visibleTime(), 300);
+    QTest::mouseMove(m_list->viewport(), QPoint(40, 40));
+    QTRY_VERIFY(window->isVisible());
+    QTRY_VERIFY(!window->isVisible());
+
+    // Gone until the mouse leaves the list and comes back.
+    QTest::mouseMove(m_list->viewport(), QPoint(45, 40));
+    QTest::qWait(50);
+    QVERIFY(!window->isVisible());
+    QCursor::setPos(m_list->mapToGlobal(QPoint(-50, -50)));
+    QCoreApplication::processEvents();
+    QTest::mouseMove(m_list->viewport(), QPoint(40, 40));
+    QTRY_VERIFY(window->isVisible());
+
+    options.VisibleTime = 0;
+    options.DelayTime = -1;
+    window = holder.show(m_list.get(), options);
+    QCOMPARE(window->visibleTime(), ToolTipWindow::kDefaultVisibleTime);
+    QVERIFY(window->delayTime() > 0);
+}
+
+void TestToolTipWindow::centredTip()
+{
+    ToolTipHolder holder;
+    ToolTipOptions options = tip({}, u"Centred"_qs, 0, 1);
+    options.Centered = true;
+    ToolTipWindow* window = holder.show(m_list.get(), options);
+    window->popUp(m_list->mapToGlobal(QPoint(20, 20)));
+    const QPoint bottomCentre = m_list->mapToGlobal(QPoint(200, 300));
+    QCOMPARE(window->anchor(), bottomCentre);
+    QVERIFY(qAbs(window->geometry().center().x() - bottomCentre.x()) <= 1);
+    // Moving the mouse does not move a centred tip.
+    QTest::mouseMove(m_list->viewport(), QPoint(300, 100));
+    QCOMPARE(window->anchor(), bottomCentre);
+}
+
+QTEST_MAIN(TestToolTipWindow)
+#include "tst_tooltipwindow.moc"
