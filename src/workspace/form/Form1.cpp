@@ -2,17 +2,22 @@
 
 #include "BrowseForFolder.h"
 #include "CommonDialog.h"
+#include "ExportCommand.h"
 #include "Functions.h"
 #include "ImageCount.h"
 #include "ImageListCommands.h"
 #include "ImageListView.h"
+#include "PreviewPane.h"
 #include "Twips.h"
+#include "cSubclassListView.h"
+#include "frmAbout.h"
 
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QIcon>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QResizeEvent>
 #include <QScreen>
 
 namespace {
@@ -64,6 +69,17 @@ Form1::Form1(QWidget* parent) : QWidget(parent)
     connect(CmdSelectAll, &QPushButton::clicked, this, &Form1::CmdSelectAll_Click);
     connect(CmdDeselectAll, &QPushButton::clicked, this, &Form1::CmdDeselectAll_Click);
     connect(CmdInvertSelection, &QPushButton::clicked, this, &Form1::CmdInvertSelection_Click);
+    connect(CmdExportHTML, &QPushButton::clicked, this, &Form1::CmdExportHTML_Click);
+    connect(CmdAbout, &QPushButton::clicked, this, &Form1::CmdAbout_Click);
+    connect(ImageList, &ImageListView::itemClick, this, &Form1::ImageList_Click);
+    connect(ImageList, &ImageListView::keyUp, this, &Form1::ImageList_KeyUp);
+    connect(ImageList, &ImageListView::mouseDown, this, &Form1::ImageList_MouseDown);
+
+    cSubLV = std::make_unique<cSubclassListView>();
+    cSubLV->SubClassListView(ImageList);
+
+    // The last step of start-up: every control made above scales from here on.
+    m_layout.RecordLayout(*this);
 }
 
 Form1::~Form1() = default;
@@ -83,6 +99,7 @@ void Form1::createControls()
     CmdDeselectAll = button(Frame2, "CmdDeselectAll", "Deselect All", 7440, 3120, 3495, 495);
 
     Frame4 = frame(this, "Frame4", "Image Preview", 120, 4800, 11055, 3615);
+    m_preview = new PreviewPane(*this);
 
     Frame5 = frame(this, "Frame5", "Actions", 120, 8520, 11055, 855);
     CmdLoadImages = button(Frame5, "CmdLoadImages", "Load Image List", 2280, 240, 2055, 495);
@@ -175,4 +192,35 @@ void Form1::CmdInvertSelection_Click()
     LoadImages = false;
     ImageList->imageListModel()->invertChecked(ImageCount::value());
     LoadImages = true;
+}
+
+void Form1::CmdExportHTML_Click()
+{
+    ExportHTML::ExportToHTML(this, *m_commonDialog, *ImageList->imageListModel(),
+                             TextFolder->text());
+}
+
+void Form1::CmdAbout_Click() { frmAbout::showAbout(this); }
+
+void Form1::ImageList_Click()
+{
+    m_preview->ShowSelectedImage(LoadImages, *ImageList, TextFolder->text(), PreviousImagePath);
+}
+
+void Form1::ImageList_KeyUp()
+{
+    m_preview->ShowSelectedImage(LoadImages, *ImageList, TextFolder->text(), PreviousImagePath);
+}
+
+void Form1::ImageList_MouseDown(int button)
+{
+    m_preview->EditSelectedImage(button, *ImageList, TextFolder->text());
+}
+
+void Form1::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    m_layout.ApplyLayout();
+    ResizeCode::SetColumnWidths(*ImageList);
+    m_preview->FitAfterResize(Platform::pixelsToTwipsX(Frame4->width()));
 }

@@ -1,10 +1,16 @@
 #pragma once
 
+#include "ResizeCode.h"
+
 #include <QString>
 #include <QWidget>
 
+#include <memory>
+
 class CommonDialog;
+class cSubclassListView;
 class ImageListView;
+class PreviewPane;
 class QGroupBox;
 class QLineEdit;
 class QPushButton;
@@ -25,10 +31,15 @@ public:
     ImageListView* imageList() const { return ImageList; }
     QLineEdit* textFolder() const { return TextFolder; }
     CommonDialog* commonDialog() const { return m_commonDialog; }
+    cSubclassListView* subLV() const { return cSubLV.get(); }
+    PreviewPane* previewPane() const { return m_preview; }
 
     // Client area of the design, in twips.
     static constexpr double kDesignWidth = 11295;
     static constexpr double kDesignHeight = 9510;
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void createControls();
@@ -42,7 +53,12 @@ private:
     void CmdSelectAll_Click();
     void CmdDeselectAll_Click();
     void CmdInvertSelection_Click();
+    void CmdExportHTML_Click();
+    void CmdAbout_Click();
     void setRowCommandsEnabled(bool enabled);
+    void ImageList_Click();
+    void ImageList_KeyUp();
+    void ImageList_MouseDown(int button);
 
     QGroupBox* Frame1 = nullptr;
     QLineEdit* TextFolder = nullptr;
@@ -60,4 +76,8 @@ private:
     QPushButton* CmdExportHTML = nullptr;
     QPushButton* CmdAbout = nullptr;
     CommonDialog* m_commonDialog = nullptr;
+    // The editable grid over ImageList; released before the controls go.
+    std::unique_ptr<cSubclassListView> cSubLV;
+    PreviewPane* m_preview = nullptr;
+    ResizeCode::Layout m_layout;
 };
