@@ -1,12 +1,12 @@
 #include "ExportHTML.h"
 
 #include "ImageListModel.h"
+#include "SaveFile.h"
 
 #include <QCursor>
 #include <QDir>
 #include <QGuiApplication>
 #include <QIODevice>
-#include <QSaveFile>
 #include <QUrl>
 
 namespace ExportHTML {
@@ -189,22 +189,10 @@ bool ExportHTML(const QString& filePath, const ImageListModel& list, const Page&
                 QString* errorString)
 {
     const WaitPointer waitPointer;
-    QSaveFile file(filePath);
-    if (!file.open(QIODevice::WriteOnly)) {
-        if (errorString)
-            *errorString = file.errorString();
-        return false;
-    }
-    if (!write(file, list, page, errorString)) {
-        file.cancelWriting();
-        return false;
-    }
-    if (!file.commit()) {
-        if (errorString)
-            *errorString = file.errorString();
-        return false;
-    }
-    return true;
+    return Platform::saveFile(
+        filePath,
+        [&](QIODevice& device, QString* error) { return write(device, list, page, error); },
+        errorString);
 }
 
 } // namespace ExportHTML

@@ -1,50 +1,49 @@
 #include "ImageListFile.h"
 
+#include "SaveFile.h"
+
 #include <QFile>
 #include <QIODevice>
-#include <QSaveFile>
 #include <QStringDecoder>
 #include <QStringEncoder>
 
 namespace ImageListFile {
 
 namespace {
-constexpr QChar kSeparator = QLatin1Char(';');
-}
 
-namespace {
+constexpr char kSeparator = ';';
 
-ImageListRow parseView(QStringView line)
+// Splits one line into its fields, each made into a string by decode.
+template <typename View, typename Decode> ImageListRow parseFields(View line, const Decode& decode)
 {
     ImageListRow row;
     const qsizetype p1 = line.indexOf(kSeparator);
     if (p1 < 0) {
-        row.name = line.toString();
+        row.name = decode(line);
         return row;
     }
-    row.name = line.left(p1).toString();
+    row.name = decode(line.first(p1));
     const qsizetype p2 = line.indexOf(kSeparator, p1 + 1);
     if (p2 < 0) {
-        row.sourceText = line.mid(p1 + 1).toString();
+        row.sourceText = decode(line.sliced(p1 + 1));
         return row;
     }
-    row.sourceText = line.mid(p1 + 1, p2 - p1 - 1).toString();
-    QStringView rest = line.mid(p2 + 1);
+    row.sourceText = decode(line.sliced(p1 + 1, p2 - p1 - 1));
+    View rest = line.sliced(p2 + 1);
     // Nearly every line ends with the one ";" that closes its last field.
     if (rest.endsWith(kSeparator))
         rest.chop(1);
     qsizetype next = rest.indexOf(kSeparator);
     if (next < 0) {
-        row.targetText = rest.toString();
+        row.targetText = decode(rest);
         return row;
     }
-    row.targetText.reserve(rest.size());
     while (next >= 0) {
-        row.targetText.append(rest.left(next));
-        rest = rest.mid(next + 1);
+        row.targetText += decode(rest.first(next));
+        rest = rest.sliced(next + 1);
         next = rest.indexOf(kSeparator);
     }
-    row.targetText.append(rest);
+    row.targetText += decode(rest);
     return row;
 }
 
@@ -52,12 +51,13 @@ ImageListRow parseView(QStringView line)
 
 ImageListRow parseLine(const QString& line)
 {
-    return parseView(line);
+    return parseFields(QStringView(line), [](QStringView field) { return field.toString(); });
 }
 
 QString formatLine(const ImageListRow& row)
 {
-    return row.name + kSeparator + row.sourceText + kSeparator + row.targetText + kSeparator;
+    const QChar separator = QLatin1Char(kSeparator);
+    return row.name + separator + row.sourceText + separator + row.targetText + separator;
 }
 
 bool read(QIODevice& device, std::vector<ImageListRow>& rows, QString* errorString)
@@ -67,9 +67,9 @@ bool read(QIODevice& device, std::vector<ImageListRow>& rows, QString* errorStri
             *errorString = device.errorString();
         return false;
     }
-    const QByteArray bytes = device.readAll();
     QStringDecoder decoder(QStringConverter::System);
-    const QString text = decoder(bytes);
+    const QString text = decoder(device.readAll());
+    const auto copy = [](QStringView field) { return field.toString(); };
 
     rows.clear();
     const QStringView view(text);
@@ -77,14 +77,14 @@ bool read(QIODevice& device, std::vector<ImageListRow>& rows, QString* errorStri
     qsizetype start = 0;
     while (start < length) {
         qsizetype end = start;
-        while (end < length && view[end] != QLatin1Char('\r') && view[end] != QLatin1Char('\n'))
+        while (end < length && view[end] != u'\r' && view[end] != u'\n')
             ++end;
         if (end > start)
-            rows.push_back(parseView(view.mid(start, end - start)));
+            rows.push_back(parseFields(view.sliced(start, end - start), copy));
         start = end;
-        if (start < length && text.at(start) == QLatin1Char('\r'))
+        if (start < length && view[start] == u'\r')
             ++start;
-        if (start < length && text.at(start) == QLatin1Char('\n'))
+        if (start < length && view[start] == u'\n')
             ++start;
     }
     return true;
@@ -132,22 +132,10 @@ bool load(const QString& path, std::vector<ImageListRow>& rows, QString* errorSt
 bool save(const QString& path, const std::vector<ImageListRow>& rows, int rowLimit,
           QString* errorString)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        if (errorString)
-            *errorString = file.errorString();
-        return false;
-    }
-    if (!write(file, rows, rowLimit, errorString)) {
-        file.cancelWriting();
-        return false;
-    }
-    if (!file.commit()) {
-        if (errorString)
-            *errorString = file.errorString();
-        return false;
-    }
-    return true;
+    return Platform::saveFile(
+        path,
+        [&](QIODevice& device, QString* error) { return write(device, rows, rowLimit, error); },
+        errorString);
 }
 
 } // namespace ImageListFile

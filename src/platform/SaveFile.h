@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QString>
+#include <functional>
+
+class QIODevice;
+
+namespace Platform {
+
+// Writes a whole file through a temporary that replaces the target only once
+// every byte is written, so a failed write leaves an earlier file whole.
+// writer returns false (setting the error text) to abandon the file.
+using DeviceWriter = std::function<bool(QIODevice& device, QString* errorString)>;
+bool saveFile(const QString& path, const DeviceWriter& writer, QString* errorString = nullptr);
+
+} // namespace Platform
