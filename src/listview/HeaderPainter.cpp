@@ -63,10 +63,10 @@ void HeaderPainter::PaintHeader(QPainter& target, const QSize& size,
     work.setDevicePixelRatio(ratio);
     {
         QPainter painter(&work);
-        if (m_skin.isNull() || m_sliceWidth <= 0 || m_skinHeight <= 0) {
-            painter.fillRect(QRect(QPoint(0, 0), size),
-                             QGuiApplication::palette().color(QPalette::Button));
-        } else {
+        // Under a skin with transparent parts, or without a skin yet.
+        painter.fillRect(QRect(QPoint(0, 0), size),
+                         QGuiApplication::palette().color(QPalette::Button));
+        if (!m_skin.isNull() && m_sliceWidth > 0 && m_skinHeight > 0) {
             // One pixel into slice 0, not slice 1: the skin's own choice of background.
             painter.drawPixmap(QRect(QPoint(0, 0), size), m_skin,
                                QRect(1, 0, m_sliceWidth, m_skinHeight));

@@ -1,10 +1,13 @@
 #include "cSubclassListView.h"
 
+#include "Cursor.h"
 #include "EditorGeometry.h"
 #include "EntrySplit.h"
+#include "HeaderLayout.h"
 #include "ImageCount.h"
 #include "ImageListView.h"
 #include "Messages.h"
+#include "Painting.h"
 #include "Rounding.h"
 #include "Timers.h"
 #include "Twips.h"
@@ -47,16 +50,56 @@ cSubclassListView::~cSubclassListView()
     restoreMouseTracking();
 }
 
-void cSubclassListView::Destroy() {}
+// Tooltips -----------------------------------------------------------------
+
+bool cSubclassListView::SowToolTipText(const QString& Title, const QString& TipText, int Icon,
+                                       int Style, bool Centered, const QColor& ForeColor,
+                                       const QColor& BackColor, int VisibleTime, int DelayTime)
+{
+    if (!mListView)
+        return false;
+    mToolTipSettings = ToolTipOptions{Title,     TipText,   Icon,        Style,    Centered,
+                                      ForeColor, BackColor, VisibleTime, DelayTime};
+    mToolTip.destroy();
+    // The last hit point is in the list's client pixels.
+    Platform::SetCursorPos(
+        mListView->mapToGlobal(mListView->clientOrigin() + QPoint(mLastHit.x, mLastHit.y)));
+
+    ToolTipOptions options;
+    options.TipText = TipText;
+    options.Style = Style;
+    options.Centered = Centered;
+    options.ForeColor = ForeColor;
+    options.VisibleTime = VisibleTime;
+    options.DelayTime = DelayTime;
+    // A title line only for a title or an icon; a black background is the default one.
+    if (!Title.isEmpty() || Icon != 0) {
+        options.Title = Title;
+        options.Icon = Icon;
+    }
+    if (BackColor.isValid() && (BackColor.rgb() & 0xFFFFFF) != 0)
+        options.BackColor = BackColor;
+    mToolTip.show(mListView, options);
+    return false;
+}
+
+void cSubclassListView::Destroy()
+{
+    mToolTip.destroy();
+}
 
 // Properties ---------------------------------------------------------------
 
 void cSubclassListView::setSkinPicture(const QPixmap& Value)
 {
     mSkinPicture = Value;
-    mSkinHeight = Value.isNull() ? 0 : Value.height();
-    mSkinWidth = Value.isNull() ? 0 : Value.width();
-    mSliceWidth = Platform::roundHalfEven(mSkinWidth / 9.0);
+    const HeaderLayout::SkinGeometry skin = HeaderLayout::skinGeometry(Value);
+    mSkinHeight = skin.height;
+    mSkinWidth = skin.width;
+    mSliceWidth = skin.sliceWidth;
+    mSkin = HeaderPainter(Value, mSliceWidth, mSkinHeight);
+    if (mHeaderWindow == 0)
+        return;
     setHeaderFont();
     RefreshColData();
 }
@@ -94,13 +137,13 @@ void cSubclassListView::RefreshColData()
     mListView->header()->viewport()->update();
 }
 
-QString cSubclassListView::GetListviewColumn(Platform::Hwnd Hwnd, int pColumn) const
+QString cSubclassListView::GetListviewColumn(Platform::Hwnd Hwnd, int pColumn)
 {
     if (!mListView || Hwnd == 0 || Hwnd != mHeaderWindow)
         return {};
-    if (pColumn < 0 || pColumn >= mListView->columnCountOfHeader())
+    if (!HeaderItems::readItem(*mListView->header(), pColumn, mHeaderItem))
         return {};
-    return mListView->columnHeaderText(pColumn);
+    return mHeaderItem.text;
 }
 
 void cSubclassListView::SetPropertyTextBoxEdit(const QColor& pBackColor, const QColor& pForeColor)
@@ -185,9 +228,14 @@ void cSubclassListView::setHeaderFont()
         return;
     // Before a skin is set its height is 0: a font of that height less 4
     // would leave the header unreadable, so the header keeps its own font.
-    mHeaderFont = QFont();
-    mHeaderFont.setPixelSize(std::max(1, mSkinHeight - 4));
+    mHeaderFont = HeaderLayout::headerFont(mSkinHeight);
     mListView->header()->setFont(mHeaderFont);
+}
+
+void cSubclassListView::repaintHeader()
+{
+    if (mListView)
+        mListView->header()->viewport()->update();
 }
 
 // Hooks --------------------------------------------------------------------
@@ -305,15 +353,20 @@ void cSubclassListView::HookProc(bool bBefore, bool& bHandled, Platform::LResult
     }
 
     if (lHwnd == mHeaderWindow) {
-        if (uMsg == WM_LBUTTONDOWN)
+        if (uMsg == WM_LBUTTONDOWN) {
             mPressed = true;
+            // The header control repaints its pressed item itself.
+            repaintHeader();
+        }
         if (uMsg == WM_LBUTTONUP) {
             mPressed = false;
             mDrag = false;
             RefreshColData();
         }
-        if (uMsg == WM_NCHITTEST && mPressed)
+        if (uMsg == WM_NCHITTEST && mPressed && !mDrag) {
             mDrag = true;
+            repaintHeader();
+        }
         if (uMsg == WM_MOUSEMOVE && !mHoverTimer) {
             const ProcAddress address = mHooks.scb_SetCallbackAddr(4, 2, nullptr);
             if (address &&
@@ -325,8 +378,7 @@ void cSubclassListView::HookProc(bool bBefore, bool& bHandled, Platform::LResult
                 mListView->headerHitTest(QPoint(xFromLParam(lParam), yFromLParam(lParam)));
             if (item != mHotColumn) {
                 mHotColumn = item;
-                // The header paints its hot column anew.
-                mListView->header()->viewport()->update();
+                repaintHeader();
             }
         }
         if (uMsg == WM_PAINT)
@@ -334,22 +386,48 @@ void cSubclassListView::HookProc(bool bBefore, bool& bHandled, Platform::LResult
     }
 }
 
-// Hover tracking of the header comes with the tooltips; until then the
-// procedure only stops its timer.
+// Hot tracking ends as soon as the mouse is found off the header.
 void cSubclassListView::HoverTimerProc(Platform::Hwnd lHwnd, Platform::Msg uMsg,
                                        std::uintptr_t idEvent, std::uint32_t dwTime)
 {
     Q_UNUSED(uMsg);
+    Q_UNUSED(idEvent);
     Q_UNUSED(dwTime);
-    Platform::KillTimer(lHwnd, idEvent);
+    if (Platform::WindowFromPoint(Platform::GetCursorPos()) == lHwnd)
+        return;
+    mHotColumn = -1;
+    mDrag = false;
+    repaintHeader();
+    Platform::KillTimer(mHeaderWindow, hoverTimerId());
     mHoverTimer = false;
+    Destroy();
 }
 
-// The skinned header painting is not built yet: the header paints itself.
 void cSubclassListView::PaintHeader(Platform::Hwnd lHwnd, qint16 lHotColumn)
 {
-    Q_UNUSED(lHwnd);
-    Q_UNUSED(lHotColumn);
+    // Without a skin there is nothing to paint with: the header paints itself.
+    if (!mListView || mSkin.skin().isNull() || mSliceWidth <= 0 || mSkinHeight <= 0)
+        return;
+    const QHeaderView* header = mListView->header();
+    if (Platform::widgetOf(lHwnd) != header->viewport())
+        return;
+    Platform::PaintStruct paint;
+    QPainter* hdc = Platform::BeginPaint(lHwnd, paint);
+    if (!hdc)
+        return;
+    HeaderPaintState state;
+    state.columns = HeaderItems::columns(*header);
+    state.imageList = HeaderItems::imageList(*header);
+    state.hotColumn = lHotColumn;
+    state.pressed = mPressed;
+    state.drag = mDrag;
+    state.HedersFontBlod = mHedersFontBlod;
+    state.IconAlingmentRight = mIconAlingmentRight;
+    state.TextNormalColor = mTextNormalColor;
+    state.TextResalteColor = mTextResalteColor;
+    state.measureFont = header->font();
+    mSkin.PaintHeader(*hdc, header->viewport()->size(), state);
+    Platform::EndPaint(lHwnd, paint);
 }
 
 const ImageListView* cSubclassListView::listFromWindow(Platform::Hwnd lHwnd)

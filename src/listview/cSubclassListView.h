@@ -1,7 +1,10 @@
 #pragma once
 
+#include "HeaderItems.h"
+#include "HeaderPainter.h"
 #include "HookRegistry.h"
 #include "ImageListView.h"
+#include "ToolTipHolder.h"
 #include "WindowTypes.h"
 
 #include <QColor>
@@ -33,6 +36,14 @@ public:
     cSubclassListView(const cSubclassListView&) = delete;
     cSubclassListView& operator=(const cSubclassListView&) = delete;
 
+    // Shows a tooltip over the list control, replacing the one before; the
+    // cursor moves to the last hit point. Does nothing before binding. Always false.
+    // Icon: 0 none, 1 information, 2 warning, 3 error. Style 1: balloon, else
+    // a rectangle. BackColor black (0) keeps the default background.
+    bool SowToolTipText(const QString& Title, const QString& TipText, int Icon = 0, int Style = 0,
+                        bool Centered = false, const QColor& ForeColor = QColor(Qt::black),
+                        const QColor& BackColor = QColor(Qt::black), int VisibleTime = 5000,
+                        int DelayTime = 0);
     // Removes the tooltip window if there is one.
     virtual void Destroy();
 
@@ -48,8 +59,9 @@ public:
     void setHedersFontBlod(bool New_Value);
     // Makes the list control repaint at its next paint.
     void RefreshColData();
-    // The text of a header column; empty when Hwnd is not this list's header.
-    QString GetListviewColumn(Platform::Hwnd Hwnd, int pColumn) const;
+    // The title of a header column, at most 31 characters; fills the header
+    // item record. Empty when Hwnd is not this list's header or there is no such column.
+    QString GetListviewColumn(Platform::Hwnd Hwnd, int pColumn);
     // Editor colours; does nothing before an editor exists.
     void SetPropertyTextBoxEdit(const QColor& pBackColor = QColor(Qt::black),
                                 const QColor& pForeColor = QColor(Qt::black));
@@ -75,6 +87,11 @@ public:
     int skinHeight() const { return mSkinHeight; }
     int skinWidth() const { return mSkinWidth; }
     int sliceWidth() const { return mSliceWidth; }
+    const HeaderItems::HeaderItemRecord& headerItemRecord() const { return mHeaderItem; }
+    // The current tooltip window, null when there is none.
+    ToolTipWindow* toolTipWindow() const { return mToolTip.window(); }
+    // The arguments of the last SowToolTipText.
+    const ToolTipOptions& toolTipSettings() const { return mToolTipSettings; }
 
 Q_SIGNALS:
     void BeforeEdit(qint16 Columna, bool& Cancel);
@@ -130,6 +147,7 @@ private:
     void restoreMouseTracking();
     static const ImageListView* listFromWindow(Platform::Hwnd lHwnd);
     void setHeaderFont();
+    void repaintHeader();
     void hideEditor();
     bool editorVisible() const;
     qint16 columna() const { return static_cast<qint16>(mLastHit.column); }
@@ -139,6 +157,7 @@ private:
     bool typedIntoEditor(const QString& typed);
     std::uintptr_t hoverTimerId() const;
 
+    HeaderItems::HeaderItemRecord mHeaderItem;
     Platform::Hwnd mListViewWindow = 0;
     Platform::Hwnd mHeaderWindow = 0;
     bool mDrag = false;
@@ -153,7 +172,11 @@ private:
     int mSkinHeight = 0;
     int mSkinWidth = 0;
     int mSliceWidth = 0;
+    // Holds the skin for painting, as the skin device context does.
+    HeaderPainter mSkin;
     QFont mHeaderFont;
+    ToolTipOptions mToolTipSettings;
+    ToolTipHolder mToolTip;
     Platform::Hwnd mFormWindow = 0;
     Platform::Hwnd mContainerWindow = 0;
     QString mEditorName;

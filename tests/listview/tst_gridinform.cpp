@@ -3,9 +3,13 @@
 #include "ImageCount.h"
 #include "ImageListView.h"
 #include "TempTree.h"
+#include "Twips.h"
 #include "cSubclassListView.h"
 
 #include <QApplication>
+#include <QFontMetrics>
+#include <QHeaderView>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -34,6 +38,20 @@ void TestGridInForm::boundAtStartUp()
     QVERIFY(editor->isHidden());
     QCOMPARE(grid->containerWindow() != grid->formWindow(), true);
     QVERIFY(platform.messages.isEmpty());
+
+    // Image1 holds the header skin at its design place, under the frames and
+    // out of sight, and start-up hands the skin to the grid.
+    auto* image = form.findChild<QLabel*>(QStringLiteral("Image1"));
+    QVERIFY(image);
+    QCOMPARE(image->pixmap().size(), QSize(81, 20));
+    QCOMPARE(image->geometry(), Platform::twipsRect(3960, 720, 1215, 300));
+    QVERIFY(image->isHidden());
+    const QObjectList children = form.children();
+    QVERIFY(children.indexOf(image) < children.indexOf(form.findChild<QWidget*>(u"Frame1"_qs)));
+    QCOMPARE(grid->SkinPicture().size(), QSize(81, 20));
+    QCOMPARE(grid->skinHeight(), 20);
+    QCOMPARE(grid->sliceWidth(), 9);
+    QVERIFY(QFontMetrics(form.imageList()->header()->font()).height() <= 16);
 }
 
 void TestGridInForm::editsAndSplitsFoundImages()

@@ -15,6 +15,7 @@
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QIcon>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QResizeEvent>
@@ -77,6 +78,7 @@ Form1::Form1(QWidget* parent) : QWidget(parent)
 
     cSubLV = std::make_unique<cSubclassListView>();
     cSubLV->SubClassListView(ImageList);
+    cSubLV->setSkinPicture(Image1->pixmap());
 
     // The last step of start-up: every control made above scales from here on.
     m_layout.RecordLayout(*this);
@@ -110,6 +112,12 @@ void Form1::createControls()
     CmdSaveImages = button(this, "CmdSaveImages", "Save Image List", 4560, 8760, 2055, 495);
     CmdSearchImages->raise();
     CmdSaveImages->raise();
+    // An image control lies under every windowed control; only the strip
+    // between the two frames would show, so it stays hidden and only holds the skin.
+    Image1 = place(new QLabel(this), "Image1", 3960, 720, 1215, 300);
+    Image1->setPixmap(QPixmap(QStringLiteral(":/vemarill/header_skin.bmp")));
+    Image1->lower();
+    Image1->hide();
 
     setRowCommandsEnabled(false);
 }

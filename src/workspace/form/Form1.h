@@ -12,6 +12,7 @@ class cSubclassListView;
 class ImageListView;
 class PreviewPane;
 class QGroupBox;
+class QLabel;
 class QLineEdit;
 class QPushButton;
 
@@ -75,6 +76,8 @@ private:
     QPushButton* CmdSaveImages = nullptr;
     QPushButton* CmdExportHTML = nullptr;
     QPushButton* CmdAbout = nullptr;
+    // Holds the header skin picture for the editable grid; drawn under the frames.
+    QLabel* Image1 = nullptr;
     CommonDialog* m_commonDialog = nullptr;
     // The editable grid over ImageList; released before the controls go.
     std::unique_ptr<cSubclassListView> cSubLV;
