@@ -168,10 +168,12 @@ void TestImageListFile::roundTrips()
     QVERIFY(dir.isValid());
     const QString path = dir.filePath(QStringLiteral("list.csv"));
     std::vector<ImageListRow> rows;
-    for (int i = 0; i < 500; ++i)
-        rows.push_back(ImageListRow{QStringLiteral("dir %1/img%1.png").arg(i),
-                                    QStringLiteral("Source %1").arg(i),
-                                    i % 3 ? QStringLiteral("Target %1").arg(i) : QString(), true});
+    // Enough rows of multi-byte text that the file is read in several slices.
+    for (int i = 0; i < 5000; ++i)
+        rows.push_back(ImageListRow{QStringLiteral("d\u00fcr %1/img%1.png").arg(i),
+                                    QStringLiteral("Source \u65e5\u672c %1").arg(i),
+                                    i % 3 ? QStringLiteral("Target %1 \u00e9").arg(i) : QString(),
+                                    true});
     QVERIFY(ImageListFile::save(path, rows, int(rows.size())));
     std::vector<ImageListRow> loaded;
     QVERIFY(ImageListFile::load(path, loaded));

@@ -6,6 +6,7 @@
 #include <QIODevice>
 #include <QStringDecoder>
 #include <QStringEncoder>
+#include <algorithm>
 
 namespace ImageListFile {
 
@@ -60,6 +61,42 @@ QString formatLine(const ImageListRow& row)
     return row.name + separator + row.sourceText + separator + row.targetText + separator;
 }
 
+namespace {
+
+// Every LF, CR or CR LF ends a line; blank lines give no row. Whole lines are
+// found with the vectorised single-character search.
+void appendRows(QStringView text, std::vector<ImageListRow>& rows)
+{
+    const auto copy = [](QStringView field) { return field.toString(); };
+    for (qsizetype pos = 0; pos < text.size();) {
+        qsizetype lineFeed = text.indexOf(u'\n', pos);
+        if (lineFeed < 0)
+            lineFeed = text.size();
+        const QStringView segment = text.sliced(pos, lineFeed - pos);
+        for (qsizetype start = 0;;) {
+            const qsizetype carriageReturn = segment.indexOf(u'\r', start);
+            const qsizetype end = carriageReturn < 0 ? segment.size() : carriageReturn;
+            if (end > start)
+                rows.push_back(parseFields(segment.sliced(start, end - start), copy));
+            if (carriageReturn < 0)
+                break;
+            start = carriageReturn + 1;
+        }
+        pos = lineFeed + 1;
+    }
+}
+
+// The end of the line that runs through position from: CR and LF are single
+// bytes in every 8-bit system encoding, so a cut there splits no character.
+qsizetype lineEndFrom(QByteArrayView bytes, qsizetype from)
+{
+    while (from < bytes.size() && bytes[from] != '\r' && bytes[from] != '\n')
+        ++from;
+    return from;
+}
+
+} // namespace
+
 bool read(QIODevice& device, std::vector<ImageListRow>& rows, QString* errorString)
 {
     if (!device.isReadable()) {
@@ -67,25 +104,23 @@ bool read(QIODevice& device, std::vector<ImageListRow>& rows, QString* errorStri
             *errorString = device.errorString();
         return false;
     }
-    QStringDecoder decoder(QStringConverter::System);
-    const QString text = decoder(device.readAll());
-    const auto copy = [](QStringView field) { return field.toString(); };
-
+    const QByteArray bytes = device.readAll();
     rows.clear();
-    const QStringView view(text);
-    const qsizetype length = view.size();
-    qsizetype start = 0;
-    while (start < length) {
-        qsizetype end = start;
-        while (end < length && view[end] != u'\r' && view[end] != u'\n')
-            ++end;
-        if (end > start)
-            rows.push_back(parseFields(view.sliced(start, end - start), copy));
-        start = end;
-        if (start < length && view[start] == u'\r')
-            ++start;
-        if (start < length && view[start] == u'\n')
-            ++start;
+    rows.reserve(static_cast<size_t>(std::count(bytes.begin(), bytes.end(), '\n')) + 1);
+
+    // Decoded a slice of whole lines at a time into one reused buffer, rather
+    // than all at once: a large file then costs no second, twice as large copy.
+    constexpr qsizetype kSlice = 1 << 16;
+    QStringDecoder decoder(QStringConverter::System);
+    QString buffer;
+    const QByteArrayView all(bytes);
+    for (qsizetype pos = 0; pos < all.size();) {
+        const qsizetype end = lineEndFrom(all, std::min(pos + kSlice, all.size()));
+        const QByteArrayView slice = all.sliced(pos, end - pos);
+        buffer.resize(decoder.requiredSpace(slice.size()));
+        const QChar* written = decoder.appendToBuffer(buffer.data(), slice);
+        appendRows(QStringView(buffer.constData(), written), rows);
+        pos = end;
     }
     return true;
 }
