@@ -1,8 +1,7 @@
 // Times Export to HTML of a large list, through the real main window.
 //   bench_export makelist FILE        a 100,000-line image list file
 //   bench_export export FILE ROOT OUT  ms to export FILE's rows, all checked, below ROOT to OUT
-#include "Dialogs.h"
-#include "Form1.h"
+#include "FormDriver.h"
 #include "ImageListView.h"
 
 #include <QApplication>
@@ -37,12 +36,6 @@ int makeList(const QString& path)
     return 0;
 }
 
-void settle()
-{
-    QApplication::processEvents();
-    QApplication::processEvents();
-}
-
 } // namespace
 
 int main(int argc, char* argv[])
@@ -61,35 +54,15 @@ int main(int argc, char* argv[])
     }
 
     QApplication app(argc, argv);
-    Form1 form;
-    form.show();
-    settle();
-    bool failed = false;
-    Platform::setMessageBoxHandler([&failed](const Platform::MessageBoxRequest& request) {
-        std::fprintf(stderr, "message: %s\n", qPrintable(request.text));
-        failed = true;
-    });
-    QStringList answers{list, QString::fromLocal8Bit(argv[4])};
-    Platform::setFileDialogHandler(
-        [&answers](const Platform::FileDialogRequest&) -> std::optional<QString> {
-            if (answers.isEmpty())
-                return std::nullopt;
-            return answers.takeFirst();
-        });
-    auto button = [&form](const char* name) {
-        return form.findChild<QPushButton*>(QLatin1String(name));
-    };
-
-    form.textFolder()->setText(QString::fromLocal8Bit(argv[3]));
-    button("CmdLoadImages")->click();
-    settle();
-    button("CmdSelectAll")->setEnabled(true);
-    button("CmdSelectAll")->click();
-    button("CmdExportHTML")->setEnabled(true);
-    settle();
+    FormDriver driver({list, QString::fromLocal8Bit(argv[4])});
+    driver.form.textFolder()->setText(QString::fromLocal8Bit(argv[3]));
+    driver.click("CmdLoadImages");
+    FormDriver::settle();
+    driver.click("CmdSelectAll");
+    FormDriver::settle();
     QElapsedTimer clock;
     clock.start();
-    button("CmdExportHTML")->click();
+    driver.click("CmdExportHTML");
     std::printf("%lld\n", clock.elapsed());
-    return failed || form.imageList()->itemCount() != kListLines ? 1 : 0;
+    return driver.failed() || driver.form.imageList()->itemCount() != kListLines ? 1 : 0;
 }

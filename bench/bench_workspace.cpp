@@ -5,8 +5,7 @@
 //   bench_workspace load FILE           ms to load FILE into the grid
 //   bench_workspace save FILE OUT       ms to save FILE's rows, all checked, to OUT
 //   bench_workspace memory FILE         MB the window grows by with FILE's rows in the grid
-#include "Dialogs.h"
-#include "Form1.h"
+#include "FormDriver.h"
 #include "ImageListView.h"
 
 #include <QApplication>
@@ -67,12 +66,6 @@ long residentKb(const char* field)
     return -1;
 }
 
-void settle()
-{
-    QApplication::processEvents();
-    QApplication::processEvents();
-}
-
 } // namespace
 
 int main(int argc, char* argv[])
@@ -89,56 +82,42 @@ int main(int argc, char* argv[])
         return makeList(path);
 
     QApplication app(argc, argv);
-    Form1 form;
-    form.show();
-    settle();
-    Platform::setMessageBoxHandler([](const Platform::MessageBoxRequest& request) {
-        std::fprintf(stderr, "message: %s\n", qPrintable(request.text));
-    });
     QStringList answers{path};
     if (argc > 3)
         answers.append(QString::fromLocal8Bit(argv[3]));
-    Platform::setFileDialogHandler(
-        [&answers](const Platform::FileDialogRequest&) -> std::optional<QString> {
-            if (answers.isEmpty())
-                return std::nullopt;
-            return answers.takeFirst();
-        });
-    auto button = [&form](const char* name) {
-        return form.findChild<QPushButton*>(QLatin1String(name));
-    };
+    FormDriver driver(answers);
+    Form1& form = driver.form;
+    const auto settle = &FormDriver::settle;
 
     QElapsedTimer clock;
     if (mode == QLatin1String("search")) {
         form.textFolder()->setText(path);
         clock.start();
-        button("CmdSearchImages")->click();
+        driver.click("CmdSearchImages");
         settle();
         std::printf("%lld\n", clock.elapsed());
         return form.imageList()->itemCount() == kFolders * kFilesPerFolder / 5 ? 0 : 1;
     }
     if (mode == QLatin1String("load")) {
         clock.start();
-        button("CmdLoadImages")->click();
+        driver.click("CmdLoadImages");
         settle();
         std::printf("%lld\n", clock.elapsed());
         return form.imageList()->itemCount() == kListLines ? 0 : 1;
     }
     if (mode == QLatin1String("save")) {
-        button("CmdLoadImages")->click();
+        driver.click("CmdLoadImages");
         settle();
-        button("CmdSelectAll")->setEnabled(true);
-        button("CmdSelectAll")->click();
-        button("CmdSaveImages")->setEnabled(true);
+        driver.click("CmdSelectAll");
         settle();
         clock.start();
-        button("CmdSaveImages")->click();
+        driver.click("CmdSaveImages");
         std::printf("%lld\n", clock.elapsed());
         return 0;
     }
     if (mode == QLatin1String("memory")) {
         const long before = residentKb("VmRSS:");
-        button("CmdLoadImages")->click();
+        driver.click("CmdLoadImages");
         settle();
         form.imageList()->scrollToBottom();
         settle();
