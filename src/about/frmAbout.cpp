@@ -29,14 +29,6 @@ QPointer<frmAbout>& openWindow()
     return window;
 }
 
-template <typename T>
-T* place(T* widget, const char* name, double left, double top, double width, double height)
-{
-    widget->setObjectName(QLatin1String(name));
-    widget->setGeometry(Platform::twipsRect(left, top, width, height));
-    return widget;
-}
-
 QPoint twipsPoint(double x, double y)
 {
     return {Platform::twipsToPixelsX(x), Platform::twipsToPixelsY(y)};
@@ -90,28 +82,32 @@ QString frmAbout::versionLine(const QString& version)
 
 void frmAbout::createControls()
 {
-    picIcon = place(new QLabel(this), "picIcon", 240, 240, 540, 540);
+    picIcon = Platform::placeControl(new QLabel(this), "picIcon", 240, 240, 540, 540);
     picIcon->setPixmap(QIcon(QStringLiteral(":/vemarill/icon.png")).pixmap(picIcon->size()));
 
-    lblTitle = place(new QLabel(this), "lblTitle", 1050, 240, 3885, 480);
+    lblTitle = Platform::placeControl(new QLabel(this), "lblTitle", 1050, 240, 3885, 480);
     QFont titleFont = lblTitle->font();
     titleFont.setPointSizeF(titleFont.pointSizeF() * 1.5);
     titleFont.setBold(true);
     lblTitle->setFont(titleFont);
 
-    lblVersion = place(new QLabel(this), "lblVersion", 1050, 780, 3885, 225);
-    lblDescription =
-        place(new QLabel(kDescription, this), "lblDescription", 1050, 1125, 3885, 1170);
+    lblVersion = Platform::placeControl(new QLabel(this), "lblVersion", 1050, 780, 3885, 225);
+    lblDescription = Platform::placeControl(new QLabel(kDescription, this), "lblDescription", 1050,
+                                            1125, 3885, 1170);
     lblDescription->setWordWrap(true);
     lblDescription->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    lblDisclaimer = place(new QLabel(kDisclaimer, this), "lblDisclaimer", 240, 2625, 3870, 345);
+    lblDisclaimer = Platform::placeControl(new QLabel(kDisclaimer, this), "lblDisclaimer", 240,
+                                           2625, 3870, 345);
 
-    cmdOK = place(new QPushButton(QStringLiteral("OK"), this), "cmdOK", 4320, 2625, 1500, 345);
+    cmdOK = Platform::placeControl(new QPushButton(QStringLiteral("OK"), this), "cmdOK", 4320, 2625,
+                                   1500, 345);
     cmdOK->setDefault(true);
     cmdOK->setAutoDefault(true);
 
-    LblMail = place(new LinkLabel(kMailAddress, this), "LblMail", 240, 3000, 1575, 255);
-    LblWebsite = place(new LinkLabel(kWebSite, this), "LblWebsite", 1920, 3000, 2415, 255);
+    LblMail =
+        Platform::placeControl(new LinkLabel(kMailAddress, this), "LblMail", 240, 3000, 1575, 255);
+    LblWebsite =
+        Platform::placeControl(new LinkLabel(kWebSite, this), "LblWebsite", 1920, 3000, 2415, 255);
     for (QLabel* label : {picIcon, lblTitle, lblVersion, lblDescription, lblDisclaimer,
                           static_cast<QLabel*>(LblMail), static_cast<QLabel*>(LblWebsite)})
         label->setTextFormat(Qt::PlainText);

@@ -65,21 +65,8 @@ bool cSubclassListView::SowToolTipText(const QString& Title, const QString& TipT
     Platform::SetCursorPos(
         mListView->mapToGlobal(mListView->clientOrigin() + QPoint(mLastHit.x, mLastHit.y)));
 
-    ToolTipOptions options;
-    options.TipText = TipText;
-    options.Style = Style;
-    options.Centered = Centered;
-    options.ForeColor = ForeColor;
-    options.VisibleTime = VisibleTime;
-    options.DelayTime = DelayTime;
-    // A title line only for a title or an icon; a black background is the default one.
-    if (!Title.isEmpty() || Icon != 0) {
-        options.Title = Title;
-        options.Icon = Icon;
-    }
-    if (BackColor.isValid() && (BackColor.rgb() & 0xFFFFFF) != 0)
-        options.BackColor = BackColor;
-    mToolTip.show(mListView, options);
+    // The tip applies the title, icon and colour rules to the arguments itself.
+    mToolTip.show(mListView, mToolTipSettings);
     return false;
 }
 
@@ -187,10 +174,18 @@ bool cSubclassListView::SubClassListView(ImageListView* ListView)
                 &cSubclassListView::mListView_MouseDown);
         connect(mListView, &ImageListView::itemDblClick, this,
                 &cSubclassListView::mListView_DblClick);
-        // A column that changes width makes the list erase its background, as
-        // the original control does; an open editor would lie over the wrong cell.
-        connect(mListView->header(), &QHeaderView::sectionResized, this,
-                [this] { Platform::SendMessage(mListViewWindow, Platform::WM_ERASEBKGND, 0, 0); });
+        // A column that changes width, or rows that come or go (a new search, a
+        // load), make the list erase its background, as the original control
+        // does; an open editor would lie over the wrong cell.
+        const auto erase = [this] {
+            if (editorVisible())
+                Platform::SendMessage(mListViewWindow, Platform::WM_ERASEBKGND, 0, 0);
+        };
+        connect(mListView->header(), &QHeaderView::sectionResized, this, erase);
+        const QAbstractItemModel* model = mListView->model();
+        connect(model, &QAbstractItemModel::modelReset, this, erase);
+        connect(model, &QAbstractItemModel::rowsInserted, this, erase);
+        connect(model, &QAbstractItemModel::rowsRemoved, this, erase);
     }
     if (!mtextBox)
         createEditor();
@@ -680,9 +675,11 @@ bool cSubclassListView::eventFilter(QObject* watched, QEvent* event)
                 return typedIntoEditor(typed);
         } else if (event->type() == QEvent::FocusOut) {
             // Another window or the editor's own menu taking the focus is no
-            // move to another control.
+            // move to another control. An editor that is being destroyed (no
+            // longer a QLineEdit) loses its focus too: its edit goes with it.
             const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
-            if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
+            if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason &&
+                qobject_cast<QLineEdit*>(watched))
                 mtextBox_LostFocus();
         }
     } else if (watched == mListView && event->type() == QEvent::FontChange && mtextBox) {

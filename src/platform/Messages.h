@@ -11,16 +11,18 @@ class QObject;
 // Window messages on Qt. The hook registry sees Qt events on a widget as the
 // messages of the original platform:
 //
+// clang-format off
 //   Qt event on the widget          messages, in this order
 //   Paint                           WM_PAINT
 //   MouseMove                       WM_NCHITTEST, WM_MOUSEMOVE
-//   MouseButtonPress                WM_MOUSEACTIVATE, WM_LBUTTONDOWN / WM_RBUTTONDOWN /
-//   WM_MBUTTONDOWN MouseButtonRelease              WM_LBUTTONUP / WM_RBUTTONUP / WM_MBUTTONUP
+//   MouseButtonPress                WM_MOUSEACTIVATE, then WM_LBUTTONDOWN / WM_RBUTTONDOWN / WM_MBUTTONDOWN
+//   MouseButtonRelease              WM_LBUTTONUP / WM_RBUTTONUP / WM_MBUTTONUP
 //   MouseButtonDblClick             WM_LBUTTONDBLCLK / WM_RBUTTONDBLCLK / WM_MBUTTONDBLCLK
-//   Resize; a scroll-area viewport's contents scroll   WM_ERASEBKGND
+//   Resize; a viewport's contents scroll   WM_ERASEBKGND
 //   the widget is destroyed         WM_DESTROY (through WindowDestroyListener)
 //   a WindowMessageEvent            its own message (SendMessage)
 //   anything else, other buttons    kQtEventMessage + the Qt event type
+// clang-format on
 //
 // Mouse messages: wParam holds the MK_* state, lParam x in its low 16 bits and
 // y in its high 16 bits, in the widget's pixels (xFromLParam/yFromLParam give

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QRect>
+#include <QString>
+#include <QWidget>
 
 // Positions and sizes are kept in twips (1/1440 inch) as the window designs give
 // them; this is the one place where they become pixels.
@@ -16,5 +18,15 @@ double pixelsToTwipsY(int pixels);
 
 // A rectangle given as Left, Top, Width, Height in twips.
 QRect twipsRect(double left, double top, double width, double height);
+
+// Names a control and puts it at its design geometry, given in twips of its container.
+template <typename Control>
+Control* placeControl(Control* control, const char* name, double left, double top, double width,
+                      double height)
+{
+    control->setObjectName(QLatin1String(name));
+    control->setGeometry(twipsRect(left, top, width, height));
+    return control;
+}
 
 } // namespace Platform

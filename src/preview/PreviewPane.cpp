@@ -13,14 +13,6 @@
 
 namespace {
 
-template <typename T>
-T* place(T* control, const char* name, double left, double top, double width, double height)
-{
-    control->setObjectName(QLatin1String(name));
-    control->setGeometry(Platform::twipsRect(left, top, width, height));
-    return control;
-}
-
 // The minimum stays 0. For a negative maximum (picture smaller than the
 // viewport) Qt alone would lower the minimum to it and clamp the value there,
 // pushing the picture right; the range [maximum, 0] keeps the value at 0.
@@ -33,18 +25,22 @@ void setMaximum(QScrollBar& bar, int maximum)
 
 PreviewPane::PreviewPane(QWidget& window) : QObject(&window), m_window(window)
 {
-    m_frame3 = place(new QFrame(&window), "Frame3", 240, 5040, 10695, 3015);
+    m_frame3 = Platform::placeControl(new QFrame(&window), "Frame3", 240, 5040, 10695, 3015);
     m_frame3->setFrameShape(QFrame::NoFrame);
     m_frame3->setAutoFillBackground(true);
     m_frame3->setBackgroundRole(QPalette::Mid);
     // The viewport lies under the picture; the frame clips them both.
-    m_picContenedor = place(new QFrame(m_frame3), "PicContenedor", 0, 360, 10695, 3255);
+    m_picContenedor =
+        Platform::placeControl(new QFrame(m_frame3), "PicContenedor", 0, 360, 10695, 3255);
     m_picContenedor->setFrameShape(QFrame::NoFrame);
-    m_picture2 = place(new PreviewPicture(m_frame3), "Picture2", 480, 480, 4335, 1935);
+    m_picture2 =
+        Platform::placeControl(new PreviewPicture(m_frame3), "Picture2", 480, 480, 4335, 1935);
     m_picture2->hide();
 
-    m_vScroll1 = place(new QScrollBar(Qt::Vertical, &window), "VScroll1", 10800, 5040, 255, 2985);
-    m_hScroll1 = place(new QScrollBar(Qt::Horizontal, &window), "HScroll1", 240, 8040, 10815, 255);
+    m_vScroll1 = Platform::placeControl(new QScrollBar(Qt::Vertical, &window), "VScroll1", 10800,
+                                        5040, 255, 2985);
+    m_hScroll1 = Platform::placeControl(new QScrollBar(Qt::Horizontal, &window), "HScroll1", 240,
+                                        8040, 10815, 255);
     for (QScrollBar* bar : {m_vScroll1, m_hScroll1}) {
         bar->setRange(0, 0);
         bar->setSingleStep(1);

@@ -38,7 +38,6 @@ private Q_SLOTS:
     void titleAndIconRules();
     void colours();
     void oneWindowPerHolder();
-    void destroyIsSafe();
     void showsWhenTheMouseRests();
     void hidesAfterTheVisibleTime();
     void centredTip();
@@ -172,24 +171,16 @@ void TestToolTipWindow::colours()
 void TestToolTipWindow::oneWindowPerHolder()
 {
     ToolTipHolder holder;
-    holder.show(m_list.get(), tip({}, u"first"_qs))->popUp(globalCentre(*m_list));
+    holder.destroy();
+    QPointer<ToolTipWindow> window = holder.show(m_list.get(), tip({}, u"first"_qs));
     ToolTipWindow* second = holder.show(m_list.get(), tip({}, u"second"_qs));
-    const QList<ToolTipWindow*> windows = m_list->findChildren<ToolTipWindow*>();
-    QCOMPARE(windows.size(), 1);
-    QCOMPARE(windows.first(), second);
-    QCOMPARE(holder.window(), second);
-    QCOMPARE(second->options().TipText, u"second"_qs);
-
+    QVERIFY(window.isNull());
+    QCOMPARE(m_list->findChildren<ToolTipWindow*>(), QList<ToolTipWindow*>{second});
     // Without a tool nothing changes.
     QVERIFY(!holder.show(nullptr, tip({}, u"third"_qs)));
     QCOMPARE(holder.window(), second);
-}
 
-void TestToolTipWindow::destroyIsSafe()
-{
-    ToolTipHolder holder;
-    holder.destroy();
-    QPointer<ToolTipWindow> window = holder.show(m_list.get(), tip({}, u"Text"_qs));
+    window = second;
     holder.destroy();
     QVERIFY(window.isNull());
     QVERIFY(!holder.window());

@@ -8,11 +8,9 @@ class TestPreviewMath : public QObject {
 private Q_SLOTS:
     void scrollMaximum_data();
     void scrollMaximum();
-    void scrollOffsetMovesByUnits();
     void pageStepIsAtLeastOne();
     void columnWidth_data();
     void columnWidth();
-    void scaledEntries();
 };
 
 void TestPreviewMath::scrollMaximum_data()
@@ -43,15 +41,6 @@ void TestPreviewMath::scrollMaximum()
     QCOMPARE(ScrollMath::ScrollEnabled(picture, viewport), enabled);
 }
 
-void TestPreviewMath::scrollOffsetMovesByUnits()
-{
-    QCOMPARE(ScrollMath::ScrollOffset(0), 0.0);
-    QCOMPARE(ScrollMath::ScrollOffset(1), -120.0);
-    // The maximum of a picture 3000 twips wider puts its right edge on the viewport's.
-    QCOMPARE(ScrollMath::ScrollOffset(25), -3000.0);
-    QCOMPARE(ScrollMath::ScrollOffset(32767), -3932040.0);
-}
-
 void TestPreviewMath::pageStepIsAtLeastOne()
 {
     QCOMPARE(ScrollMath::PageStep(3255), 27);
@@ -80,29 +69,6 @@ void TestPreviewMath::columnWidth()
     QFETCH(double, listWidth);
     QFETCH(int, column);
     QCOMPARE(ResizeCode::ColumnWidth(listWidth), column);
-}
-
-void TestPreviewMath::scaledEntries()
-{
-    const ResizeCode::LayoutEntry frame2{120, 960, 11055, 3735};
-    const ResizeCode::LayoutEntry hScroll{240, 8040, 10815, 255};
-
-    // Twice the width: Left and Width double, Top and Height stay.
-    const auto wide = ResizeCode::Scaled(frame2, 22590.0f / 11295.0f, 1.0f);
-    QCOMPARE(wide.Left, 240.0f);
-    QCOMPARE(wide.Top, 960.0f);
-    QCOMPARE(wide.Width, 22110.0f);
-    QCOMPARE(wide.Height, 3735.0f);
-
-    // Half the height: Top and Height halve; the bar becomes 127.5 thick.
-    const auto low = ResizeCode::Scaled(hScroll, 1.0f, 4755.0f / 9510.0f);
-    QCOMPARE(low.Left, 240.0f);
-    QCOMPARE(low.Top, 4020.0f);
-    QCOMPARE(low.Width, 10815.0f);
-    QCOMPARE(low.Height, 127.5f);
-
-    // Back to the design size from the same record: nothing accumulates.
-    QVERIFY(ResizeCode::Scaled(hScroll, 1.0f, 1.0f) == hScroll);
 }
 
 QTEST_GUILESS_MAIN(TestPreviewMath)

@@ -23,29 +23,22 @@
 
 namespace {
 
-const QString kListToolTip = QStringLiteral(
-    "Right click to edit an image in your default image editor. Press spacebar to "
-    "check/uncheck an item. Put \" | \" to create a new row for the same image.");
+const QString kListToolTip =
+    QStringLiteral("Right click to edit an image in your default image editor. Press spacebar to "
+                   "check/uncheck an item. Put \" | \" to create a new row for the same image.");
 
-template <typename T>
-T* place(T* widget, const char* name, double left, double top, double width, double height)
+QPushButton* button(QWidget* parent, const char* name, const char* caption, double left, double top,
+                    double width, double height)
 {
-    widget->setObjectName(QLatin1String(name));
-    widget->setGeometry(Platform::twipsRect(left, top, width, height));
-    return widget;
+    return Platform::placeControl(new QPushButton(QLatin1String(caption), parent), name, left, top,
+                                  width, height);
 }
 
-QPushButton* button(QWidget* parent, const char* name, const char* caption, double left,
-                    double top, double width, double height)
+QGroupBox* frame(QWidget* parent, const char* name, const char* caption, double left, double top,
+                 double width, double height)
 {
-    return place(new QPushButton(QLatin1String(caption), parent), name, left, top, width,
-                 height);
-}
-
-QGroupBox* frame(QWidget* parent, const char* name, const char* caption, double left,
-                 double top, double width, double height)
-{
-    return place(new QGroupBox(QLatin1String(caption), parent), name, left, top, width, height);
+    return Platform::placeControl(new QGroupBox(QLatin1String(caption), parent), name, left, top,
+                                  width, height);
 }
 
 } // namespace
@@ -89,11 +82,12 @@ Form1::~Form1() = default;
 void Form1::createControls()
 {
     Frame1 = frame(this, "Frame1", "Image Root Folder", 120, 120, 11055, 735);
-    TextFolder = place(new QLineEdit(Frame1), "TextFolder", 120, 240, 9615, 375);
+    TextFolder = Platform::placeControl(new QLineEdit(Frame1), "TextFolder", 120, 240, 9615, 375);
     CmdBrowse = button(Frame1, "CmdBrowse", "Browse", 9840, 240, 1095, 375);
 
     Frame2 = frame(this, "Frame2", "Image List", 120, 960, 11055, 3735);
-    ImageList = place(new ImageListView(Frame2), "ImageList", 120, 240, 10815, 2775);
+    ImageList =
+        Platform::placeControl(new ImageListView(Frame2), "ImageList", 120, 240, 10815, 2775);
     ImageList->setToolTip(kListToolTip);
     CmdSelectAll = button(Frame2, "CmdSelectAll", "Select All", 120, 3120, 3495, 495);
     CmdInvertSelection =
@@ -114,7 +108,7 @@ void Form1::createControls()
     CmdSaveImages->raise();
     // An image control lies under every windowed control; only the strip
     // between the two frames would show, so it stays hidden and only holds the skin.
-    Image1 = place(new QLabel(this), "Image1", 3960, 720, 1215, 300);
+    Image1 = Platform::placeControl(new QLabel(this), "Image1", 3960, 720, 1215, 300);
     Image1->setPixmap(QPixmap(QStringLiteral(":/vemarill/header_skin.bmp")));
     Image1->lower();
     Image1->hide();
@@ -125,10 +119,9 @@ void Form1::createControls()
 void Form1::setTabOrder()
 {
     // In the order of the design's tab indexes; frames take no focus.
-    const QList<QWidget*> order{TextFolder,     CmdBrowse,         CmdSearchImages,
-                                CmdSaveImages,  CmdSelectAll,      CmdDeselectAll,
-                                CmdInvertSelection, ImageList,     CmdLoadImages,
-                                CmdExportHTML,  CmdAbout};
+    const QList<QWidget*> order{
+        TextFolder,         CmdBrowse, CmdSearchImages, CmdSaveImages, CmdSelectAll, CmdDeselectAll,
+        CmdInvertSelection, ImageList, CmdLoadImages,   CmdExportHTML, CmdAbout};
     for (qsizetype i = 1; i < order.size(); ++i)
         QWidget::setTabOrder(order.at(i - 1), order.at(i));
 }
@@ -161,8 +154,7 @@ void Form1::CmdBrowse_Click()
 void Form1::CmdSearchImages_Click()
 {
     QString root = TextFolder->text();
-    const auto outcome =
-        ImageListCommands::SearchImages(this, root, *ImageList->imageListModel());
+    const auto outcome = ImageListCommands::SearchImages(this, root, *ImageList->imageListModel());
     if (outcome != ImageListCommands::SearchOutcome::Done)
         return;
     if (root != TextFolder->text())
@@ -208,7 +200,10 @@ void Form1::CmdExportHTML_Click()
                              TextFolder->text());
 }
 
-void Form1::CmdAbout_Click() { frmAbout::showAbout(this); }
+void Form1::CmdAbout_Click()
+{
+    frmAbout::showAbout(this);
+}
 
 void Form1::ImageList_Click()
 {
