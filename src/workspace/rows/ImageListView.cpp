@@ -172,8 +172,8 @@ void ImageListView::drawRow(QPainter* painter, const QStyleOptionViewItem& optio
     QTreeView::drawRow(painter, option, index);
     if (!m_gridLines)
         return;
-    const QColor color = QColor::fromRgba(static_cast<QRgb>(
-        style()->styleHint(QStyle::SH_Table_GridLineColor, &option, this)));
+    const QColor color = QColor::fromRgba(
+        static_cast<QRgb>(style()->styleHint(QStyle::SH_Table_GridLineColor, &option, this)));
     painter->save();
     painter->setPen(color.isValid() ? color : palette().color(QPalette::Mid));
     const QRect row = option.rect;
