@@ -71,7 +71,7 @@ ToolTipWindow::~ToolTipWindow()
 
 bool ToolTipWindow::hasTitle() const
 {
-    return !m_options.Title.isEmpty() || m_options.Icon != IconNone;
+    return !m_options.Title.isEmpty() || titleIcon() != IconNone;
 }
 
 ToolTipWindow::TitleIcon ToolTipWindow::titleIcon() const

@@ -645,7 +645,10 @@ bool cSubclassListView::typedIntoEditor(const QString& typed)
     }
     if (result == typed)
         return false;
-    mtextBox->insert(result);
+    // A key cancelled whole changes nothing: inserting nothing would still
+    // delete the selection, which is the whole text when an edit opens.
+    if (!result.isEmpty())
+        mtextBox->insert(result);
     return true;
 }
 

@@ -2,9 +2,11 @@
 
 #include "HookRegistry.h"
 #include "Messages.h"
+#include "WindowHandles.h"
 
 #include <QList>
 #include <functional>
+#include <initializer_list>
 #include <map>
 #include <vector>
 
@@ -56,15 +58,28 @@ public:
             onProcedure(ordinal, args, result);
     }
 
-    // The messages of the recorded calls, before-calls only or after-calls only.
+    // The window messages (no Qt events) of the recorded calls, before-calls
+    // only or after-calls only.
     QList<Platform::Msg> messages(bool before) const
     {
         QList<Platform::Msg> list;
         for (const Call& call : calls) {
-            if (call.before == before)
+            if (call.before == before && call.message < Platform::kQtEventMessage)
                 list.append(call.message);
         }
         return list;
+    }
+
+    // Hooks the object's window and adds the messages to the table(s) of `when`; 0 on failure.
+    Platform::Hwnd hook(QObject* target, std::initializer_list<Platform::Msg> messages,
+                        MsgWhen when = MsgBeforeAndAfter, std::intptr_t userValue = 0)
+    {
+        const Platform::Hwnd hwnd = Platform::hwndOf(target);
+        if (!hooks.ssc_Subclass(hwnd, userValue))
+            return 0;
+        for (const Platform::Msg message : messages)
+            hooks.ssc_AddMsg(hwnd, message, when);
+        return hwnd;
     }
 
     // Declared last, so it is destroyed first, while everything its hooks use is still there.

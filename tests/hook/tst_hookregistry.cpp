@@ -1,124 +1,115 @@
+#include "../platform/TestWidgets.h"
 #include "FakePlatform.h"
 #include "HookRegistry.h"
 #include "RecordingOwner.h"
-#include "TestWidgets.h"
 #include "WindowHandles.h"
 
 #include <QTest>
 #include <QThread>
+#include <cmath>
 #include <memory>
+#include <set>
+#include <utility>
 
 using namespace Platform;
 
 namespace {
-const QString kOverflow =
-    QStringLiteral("Message table overflow. Either increase the value of Const MSG_ENTRIES or use "
-                   "ALL_MESSAGES instead of specific message values");
+// Steps on a message table: zAddMsg or zDelMsg of a message.
+constexpr bool Add = true;
+constexpr bool Del = false;
+using TableOps = QList<std::pair<bool, Msg>>;
 
-QList<Msg> used(const MessageTable& table)
+QList<Msg> held(const MessageTable& table)
 {
     QList<Msg> list;
     for (std::int32_t i = 0; i < table.count; ++i)
         list.append(table.messages[static_cast<std::size_t>(i)]);
     return list;
 }
+
+// Sums the arguments weighted by position, so that any change of order shows.
+void weightedSum(int, std::span<const std::intptr_t> args, std::intptr_t& result)
+{
+    result = 0;
+    for (std::size_t i = 0; i < args.size(); ++i)
+        result += args[i] * static_cast<std::intptr_t>(std::pow(10, i));
+}
 } // namespace
 
 class TestHookRegistry : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void errorsGoToTheLogAndAMessageBox()
+    void init() { m_fake = std::make_unique<FakePlatform>(); }
+    void cleanup() { m_fake.reset(); }
+
+    void messageTables_data()
     {
-        FakePlatform fake;
-        QTest::ignoreMessage(QtCriticalMsg,
-                             "cSubclassListView.ssc_Subclass: Invalid window handle");
-        HookRegistry::zReportError(QStringLiteral("ssc_Subclass"),
-                                   QStringLiteral("Invalid window handle"));
-        QCOMPARE(fake.messages.size(), 1);
-        QCOMPARE(fake.messages[0].title, QStringLiteral("Error in cSubclassListView.ssc_Subclass"));
-        QCOMPARE(fake.messages[0].text, QStringLiteral("Invalid window handle."));
-        QCOMPARE(fake.messages[0].icon, MessageIcon::Warning);
+        QTest::addColumn<TableOps>("ops");
+        QTest::addColumn<int>("count");
+        QTest::addColumn<QList<Msg>>("messages");
+        QTest::addColumn<QString>("error"); // the log line, if any
+        const auto row = [](const char* name, const TableOps& ops, int count,
+                            const QList<Msg>& messages, const QString& error = {}) {
+            QTest::newRow(name) << ops << count << messages << error;
+        };
+        const Msg move = WM_MOUSEMOVE;
+        const Msg down = WM_LBUTTONDOWN;
+        const QString notFound = "cSubclassListView.zDelMsg: Message &H200 not found in table";
+        const QString overflow =
+            "cSubclassListView.zAddMsg: Message table overflow. Either increase the value of "
+            "Const MSG_ENTRIES or use ALL_MESSAGES instead of specific message values";
+        TableOps full;
+        QList<Msg> fullMessages;
+        for (Msg m = WM_USER + 1; m <= WM_USER + MSG_ENTRIES; ++m) {
+            full.append({Add, m});
+            fullMessages.append(m);
+        }
+        QList<Msg> fullWithAGap = fullMessages;
+        fullWithAGap[4] = 0;
+
+        row("duplicate", {{Add, move}, {Add, move}}, 1, {move});
+        row("freed slot reused", {{Add, move}, {Add, down}, {Del, move}, {Add, WM_PAINT}}, 2,
+            {WM_PAINT, down});
+        row("delete missing", {{Add, down}, {Del, move}}, 1, {down}, notFound);
+        row("delete from empty", {{Del, WM_PAINT}}, 0, {},
+            "cSubclassListView.zDelMsg: Message &HF not found in table");
+        row("all", {{Add, ALL_MESSAGES}}, -1, {});
+        row("all, then one", {{Add, ALL_MESSAGES}, {Del, move}, {Add, move}}, 1, {move}, notFound);
+        row("all removed", {{Add, move}, {Add, ALL_MESSAGES}, {Del, ALL_MESSAGES}}, 0, {});
+        row("33rd", full + TableOps{{Add, WM_USER + 33}}, MSG_ENTRIES, fullMessages, overflow);
+        row("full, after a delete", full + TableOps{{Del, WM_USER + 5}, {Add, WM_USER + 5}},
+            MSG_ENTRIES, fullWithAGap, overflow);
     }
 
-    void tablesKeepOneSlotPerMessageAndReuseFreedSlots()
+    void messageTables()
     {
-        FakePlatform fake;
+        QFETCH(TableOps, ops);
+        QFETCH(int, count);
+        QFETCH(QList<Msg>, messages);
+        QFETCH(QString, error);
+        if (!error.isEmpty())
+            QTest::ignoreMessage(QtCriticalMsg, qPrintable(error));
         RecordingOwner owner;
         MessageTable table;
-        owner.hooks.zAddMsg(WM_MOUSEMOVE, table);
-        owner.hooks.zAddMsg(WM_MOUSEMOVE, table);
-        QCOMPARE(used(table), (QList<Msg>{WM_MOUSEMOVE}));
-        owner.hooks.zAddMsg(WM_LBUTTONDOWN, table);
-        owner.hooks.zDelMsg(WM_MOUSEMOVE, table);
-        QCOMPARE(used(table), (QList<Msg>{0, WM_LBUTTONDOWN}));
-        QVERIFY(!table.matches(WM_MOUSEMOVE));
-        QVERIFY(!table.matches(WM_NULL)); // a free slot is not a WM_NULL entry
-        owner.hooks.zAddMsg(WM_PAINT, table);
-        QCOMPARE(used(table), (QList<Msg>{WM_PAINT, WM_LBUTTONDOWN}));
-        QVERIFY(table.matches(WM_PAINT) && table.matches(WM_LBUTTONDOWN));
-        QVERIFY(fake.messages.isEmpty());
-
-        QTest::ignoreMessage(QtCriticalMsg,
-                             "cSubclassListView.zDelMsg: Message &H200 not found in table");
-        owner.hooks.zDelMsg(WM_MOUSEMOVE, table);
-        MessageTable empty;
-        QTest::ignoreMessage(QtCriticalMsg,
-                             "cSubclassListView.zDelMsg: Message &HF not found in table");
-        owner.hooks.zDelMsg(WM_PAINT, empty);
-        QCOMPARE(fake.messageTexts(), (QStringList{"Message &H200 not found in table.",
-                                                   "Message &HF not found in table."}));
-        QCOMPARE(fake.messages[0].title, QStringLiteral("Error in cSubclassListView.zDelMsg"));
-        QCOMPARE(used(table), (QList<Msg>{WM_PAINT, WM_LBUTTONDOWN}));
-    }
-
-    void aFullTableRefusesEveryAddEvenAfterADelete()
-    {
-        FakePlatform fake;
-        RecordingOwner owner;
-        MessageTable table;
-        for (Msg m = 1; m <= MSG_ENTRIES; ++m)
-            owner.hooks.zAddMsg(WM_USER + m, table);
-        QCOMPARE(table.count, MSG_ENTRIES);
-        QVERIFY(fake.messages.isEmpty());
-        QTest::ignoreMessage(QtCriticalMsg,
-                             qPrintable(QStringLiteral("cSubclassListView.zAddMsg: ") + kOverflow));
-        owner.hooks.zAddMsg(WM_USER + 33, table);
-        owner.hooks.zDelMsg(WM_USER + 5, table);
-        QTest::ignoreMessage(QtCriticalMsg,
-                             qPrintable(QStringLiteral("cSubclassListView.zAddMsg: ") + kOverflow));
-        owner.hooks.zAddMsg(WM_USER + 5, table);
-        QCOMPARE(fake.messageTexts(), (QStringList{kOverflow + '.', kOverflow + '.'}));
-        QCOMPARE(fake.messages[0].title, QStringLiteral("Error in cSubclassListView.zAddMsg"));
-        QVERIFY(!table.matches(WM_USER + 5));
-        QVERIFY(!table.matches(WM_USER + 33));
-        QVERIFY(table.matches(WM_USER + 32));
-    }
-
-    void allMessagesThenASpecificMessage()
-    {
-        FakePlatform fake;
-        RecordingOwner owner;
-        MessageTable table;
-        owner.hooks.zAddMsg(ALL_MESSAGES, table);
-        QCOMPARE(table.count, -1);
-        QVERIFY(table.matches(WM_PAINT) && table.matches(WM_NULL) &&
-                table.matches(kQtEventMessage + 17));
-        QTest::ignoreMessage(QtCriticalMsg,
-                             "cSubclassListView.zDelMsg: Message &H200 not found in table");
-        owner.hooks.zDelMsg(WM_MOUSEMOVE, table); // not held as a specific message
-        owner.hooks.zAddMsg(WM_MOUSEMOVE, table);
-        QCOMPARE(used(table), (QList<Msg>{WM_MOUSEMOVE}));
-        QVERIFY(!table.matches(WM_PAINT));
-        owner.hooks.zDelMsg(ALL_MESSAGES, table);
-        QCOMPARE(table.count, 0);
-        QVERIFY(!table.matches(WM_MOUSEMOVE));
-        QCOMPARE(fake.messages.size(), 1);
+        for (const auto& [add, message] : ops) {
+            if (add)
+                owner.hooks.zAddMsg(message, table);
+            else
+                owner.hooks.zDelMsg(message, table);
+        }
+        QCOMPARE(table.count, count);
+        QCOMPARE(held(table), messages);
+        QCOMPARE(m_fake->messages.size(), error.isEmpty() ? 0 : 1);
+        // A free slot (0) is no WM_NULL entry.
+        for (const Msg probe : {WM_NULL, WM_PAINT, WM_MOUSEMOVE, WM_LBUTTONDOWN, WM_USER + 5,
+                                WM_USER + 32, WM_USER + 33})
+            QCOMPARE(table.matches(probe),
+                     count < 0 || (probe != WM_NULL && messages.contains(probe)));
     }
 
     void subclassChecksInOrder()
     {
-        FakePlatform fake;
-        for (int i = 0; i < 6; ++i)
+        for (int i = 0; i < 7; ++i)
             QTest::ignoreMessage(QtCriticalMsg, QRegularExpression("^cSubclassListView\\."));
         RecordingOwner owner;
         AnsweringWidget widget;
@@ -131,48 +122,37 @@ private Q_SLOTS:
             dead = hwndOf(gone.get());
         }
         QVERIFY(!owner.hooks.ssc_Subclass(dead));
-        // No hook yet, so no window registry either.
-        owner.hooks.ssc_AddMsg(hwnd, WM_PAINT, MsgBefore);
-
+        owner.hooks.ssc_AddMsg(hwnd, WM_PAINT, MsgBefore); // no hook yet: no window registry
         QThread thread;
         auto foreign = std::make_unique<QObject>();
         foreign->moveToThread(&thread);
         QVERIFY(!owner.hooks.ssc_Subclass(hwndOf(foreign.get())));
-
         QVERIFY(!owner.hooks.ssc_Subclass(hwnd, 0, 3));
         QVERIFY(!owner.hooks.ssc_Subclass(hwnd, 0, 2)); // a procedure, not a message callback
-        QCOMPARE(fake.messageTexts(),
-                 (QStringList{"Invalid window handle.", "Invalid window handle.",
-                              "Thunk hasn't been initialized.",
-                              "Window handle belongs to another process.",
-                              "Callback method not found.", "Callback method not found."}));
-        QCOMPARE(fake.messages[2].title,
-                 QStringLiteral("Error in cSubclassListView.zMap_VFunction"));
-        QCOMPARE(fake.messages[5].title, QStringLiteral("Error in cSubclassListView.ssc_Subclass"));
-        QVERIFY(owner.calls.isEmpty());
-    }
 
-    void hookingTwiceKeepsTheFirstHook()
-    {
-        FakePlatform fake;
-        RecordingOwner owner;
-        AnsweringWidget widget;
-        const Hwnd hwnd = hwndOf(&widget);
-        QVERIFY(owner.hooks.ssc_Subclass(hwnd, 5));
-        owner.hooks.ssc_AddMsg(hwnd, WM_USER, MsgBefore);
-        QTest::ignoreMessage(QtCriticalMsg,
-                             "cSubclassListView.ssc_Subclass: Window handle is already subclassed");
+        // Hooking twice keeps the first hook.
+        QCOMPARE(owner.hook(&widget, {WM_USER}, MsgBefore, 5), hwnd);
         QVERIFY(!owner.hooks.ssc_Subclass(hwnd, 9));
-        QCOMPARE(fake.messageTexts(), (QStringList{"Window handle is already subclassed."}));
         QCOMPARE(SendMessage(hwnd, WM_USER, 1, 2), 3);
         QCOMPARE(owner.calls.size(), 1);
         QCOMPARE(owner.calls[0].userValue, 5);
         QCOMPARE(owner.calls[0].hwnd, hwnd);
+
+        QCOMPARE(
+            m_fake->messageTexts(),
+            (QStringList{"Invalid window handle.", "Invalid window handle.",
+                         "Thunk hasn't been initialized.",
+                         "Window handle belongs to another process.", "Callback method not found.",
+                         "Callback method not found.", "Window handle is already subclassed."}));
+        QCOMPARE(m_fake->messages[2].title,
+                 QStringLiteral("Error in cSubclassListView.zMap_VFunction"));
+        QCOMPARE(m_fake->messages[6].title,
+                 QStringLiteral("Error in cSubclassListView.ssc_Subclass"));
+        QCOMPARE(m_fake->messages[6].icon, MessageIcon::Warning);
     }
 
-    void mapFunctionKindsAndMissingRegistries()
+    void mapFunctionUserValueAndOriginalProcedure()
     {
-        FakePlatform fake;
         RecordingOwner owner;
         QTest::ignoreMessage(QtCriticalMsg,
                              "cSubclassListView.zMap_Vfunction: Invalid thunk type passed");
@@ -180,16 +160,26 @@ private Q_SLOTS:
         QTest::ignoreMessage(QtCriticalMsg,
                              "cSubclassListView.zMap_VFunction: Thunk hasn't been initialized");
         QCOMPARE(owner.hooks.zMap_VFunction(2, HookRegistry::kCallbackKind), nullptr);
-        QCOMPARE(fake.messages[0].title,
+        QCOMPARE(m_fake->messages[0].title,
                  QStringLiteral("Error in cSubclassListView.zMap_Vfunction"));
-        QCOMPARE(fake.messages[1].title,
-                 QStringLiteral("Error in cSubclassListView.zMap_VFunction"));
 
         AnsweringWidget widget;
         AnsweringWidget other;
-        const Hwnd hwnd = hwndOf(&widget);
-        QVERIFY(owner.hooks.ssc_Subclass(hwnd));
+        const Hwnd hwnd = owner.hook(&widget, {ALL_MESSAGES}, MsgBefore, 42);
         QVERIFY(owner.hooks.zMap_VFunction(hwnd, HookRegistry::kHookKind) != nullptr);
+        QCOMPARE(owner.hooks.ssc_UserValue(hwnd), 42);
+        owner.hooks.ssc_UserValue(hwnd, 7);
+        owner.onMessage = [](const RecordingOwner::Call&, bool&, LResult&,
+                             std::intptr_t& userValue) { userValue = 9; };
+        QCOMPARE(SendMessage(hwnd, WM_USER, 2, 3), 5);
+        QCOMPARE(owner.calls.size(), 1);
+        QCOMPARE(owner.calls[0].userValue, 7);
+        QCOMPARE(owner.hooks.ssc_UserValue(hwnd), 9);
+        // The original procedure answers without passing the hook.
+        QCOMPARE(owner.hooks.ssc_CallOriginal(hwnd, WM_USER + 1, 4, 5), 9);
+        QCOMPARE(owner.calls.size(), 1);
+        QCOMPARE(widget.received, (QList<Msg>{WM_USER, WM_USER + 1}));
+
         // A window the registry does not hold: every operation is silent.
         const Hwnd unhooked = hwndOf(&other);
         QCOMPARE(owner.hooks.zMap_VFunction(unhooked, HookRegistry::kHookKind), nullptr);
@@ -199,81 +189,134 @@ private Q_SLOTS:
         QCOMPARE(owner.hooks.ssc_UserValue(unhooked), 0);
         QCOMPARE(owner.hooks.ssc_CallOriginal(unhooked, WM_USER, 1, 1), 0);
         owner.hooks.ssc_UnSubclass(unhooked);
-        QCOMPARE(fake.messages.size(), 2);
+        QCOMPARE(m_fake->messages.size(), 2);
         QCOMPARE(SendMessage(unhooked, WM_USER, 1, 1), 2);
-        QVERIFY(owner.calls.isEmpty());
+        QCOMPARE(owner.calls.size(), 1);
     }
 
-    void userValueAndTheOriginalProcedure()
+    void theRegistryEndRemovesEveryHookSilently()
     {
-        FakePlatform fake;
-        RecordingOwner owner;
-        AnsweringWidget widget;
-        const Hwnd hwnd = hwndOf(&widget);
-        QVERIFY(owner.hooks.ssc_Subclass(hwnd, 42));
-        QCOMPARE(owner.hooks.ssc_UserValue(hwnd), 42);
-        owner.hooks.ssc_UserValue(hwnd, 7);
-        owner.hooks.ssc_AddMsg(hwnd, ALL_MESSAGES, MsgBefore);
-        owner.onMessage = [](const RecordingOwner::Call& call, bool&, LResult&,
-                             std::intptr_t& userValue) {
-            if (call.message == WM_USER)
-                userValue = 9;
-        };
-        QCOMPARE(SendMessage(hwnd, WM_USER, 2, 3), 5);
-        QCOMPARE(owner.calls.size(), 1);
-        QCOMPARE(owner.calls[0].userValue, 7);
-        QCOMPARE(owner.hooks.ssc_UserValue(hwnd), 9);
-
-        // The original procedure answers without passing the hook.
-        QCOMPARE(owner.hooks.ssc_CallOriginal(hwnd, WM_USER + 1, 4, 5), 9);
-        QCOMPARE(owner.calls.size(), 1);
-        QCOMPARE(widget.received, (QList<Msg>{WM_USER, WM_USER + 1}));
-        QVERIFY(fake.messages.isEmpty());
-    }
-
-    void unsubclassRestoresTheWindowAndAllowsANewHook()
-    {
-        FakePlatform fake;
-        RecordingOwner owner;
-        AnsweringWidget widget;
-        const Hwnd hwnd = hwndOf(&widget);
-        QVERIFY(owner.hooks.ssc_Subclass(hwnd, 1));
-        owner.hooks.ssc_AddMsg(hwnd, ALL_MESSAGES, MsgBeforeAndAfter);
-        owner.hooks.ssc_UnSubclass(hwnd);
-        QVERIFY(owner.calls.isEmpty()); // not even the WM_NULL that removed it
-        QCOMPARE(widget.received, (QList<Msg>{WM_NULL}));
-        QCOMPARE(owner.hooks.zMap_VFunction(hwnd, HookRegistry::kHookKind), nullptr);
-        QCOMPARE(SendMessage(hwnd, WM_USER, 2, 3), 5);
-        QVERIFY(owner.calls.isEmpty());
-
-        QVERIFY(owner.hooks.ssc_Subclass(hwnd, 2));
-        owner.hooks.ssc_AddMsg(hwnd, WM_USER, MsgBefore);
-        SendMessage(hwnd, WM_USER, 2, 3);
-        QCOMPARE(owner.calls.size(), 1);
-        QCOMPARE(owner.calls[0].userValue, 2);
-        QVERIFY(fake.messages.isEmpty());
-    }
-
-    void theRegistryEndRemovesEveryHook()
-    {
-        FakePlatform fake;
         AnsweringWidget first;
         AnsweringWidget second;
         RecordingOwner watcher; // sees what reaches the widgets after the owner ends
-        QVERIFY(watcher.hooks.ssc_Subclass(hwndOf(&first)));
-        watcher.hooks.ssc_AddMsg(hwndOf(&first), WM_USER, MsgBefore);
+        watcher.hook(&first, {WM_USER}, MsgBefore);
+        int ownerCalls = 0;
         {
             RecordingOwner owner;
-            for (AnsweringWidget* w : {&first, &second}) {
-                QVERIFY(owner.hooks.ssc_Subclass(hwndOf(w)));
-                owner.hooks.ssc_AddMsg(hwndOf(w), ALL_MESSAGES, MsgBeforeAndAfter);
-            }
+            owner.hook(&first, {ALL_MESSAGES});
+            owner.hook(&second, {ALL_MESSAGES});
+            owner.onMessage = [&](auto&&...) { ++ownerCalls; };
         }
+        QCOMPARE(ownerCalls, 0); // not even the WM_NULL that removed each hook
+        QCOMPARE(second.received, (QList<Msg>{WM_NULL}));
         QCOMPARE(SendMessage(hwndOf(&first), WM_USER, 1, 1), 2);
         QCOMPARE(SendMessage(hwndOf(&second), WM_USER, 1, 1), 2);
+        QCOMPARE(ownerCalls, 0);
         QCOMPARE(watcher.calls.size(), 1);
-        QVERIFY(fake.messages.isEmpty());
+        QVERIFY(m_fake->messages.isEmpty());
     }
+
+    void anEntryCallsTheOwnersRoutineWithItsArguments()
+    {
+        RecordingOwner owner;
+        for (int ordinal = 2; ordinal <= 6; ++ordinal)
+            owner.routines[ordinal] = HookOwner::Routine::Procedure;
+        owner.onProcedure = weightedSum;
+        const ProcAddress p0 = owner.hooks.scb_SetCallbackAddr(0, 2);
+        const ProcAddress p1 = owner.hooks.scb_SetCallbackAddr(1, 3);
+        const ProcAddress p2 = owner.hooks.scb_SetCallbackAddr(2, 4);
+        const ProcAddress p3 = owner.hooks.scb_SetCallbackAddr(3, 5);
+        const ProcAddress p4 = owner.hooks.scb_SetCallbackAddr(4, 6);
+        QVERIFY(p0 && p1 && p2 && p3 && p4);
+        QCOMPARE(std::set<ProcAddress>({p0, p1, p2, p3, p4}).size(), 5u);
+
+        QCOMPARE(procCast<EntryProc0>(p0)(), 0);
+        QCOMPARE(procCast<EntryProc1>(p1)(7), 7);
+        QCOMPARE(procCast<EntryProc2>(p2)(1, 2), 21);
+        QCOMPARE(procCast<EntryProc3>(p3)(1, 2, 3), 321);
+        QCOMPARE(procCast<EntryProc4>(p4)(4, 3, 2, -1), 4 + 30 + 200 - 1000);
+
+        // Another owner's routine, through this registry.
+        RecordingOwner other;
+        QCOMPARE(procCast<EntryProc2>(other.hooks.scb_SetCallbackAddr(2, 2, &owner))(5, 6), 65);
+        QVERIFY(other.procedureCalls.isEmpty());
+        QVERIFY(m_fake->messages.isEmpty());
+    }
+
+    void setCallbackAddrReusesAnEntryOrRefuses()
+    {
+        RecordingOwner owner;
+        for (int i = 0; i < 4; ++i)
+            QTest::ignoreMessage(QtCriticalMsg, QRegularExpression("^cSubclassListView\\."));
+        QVERIFY(!owner.hooks.scb_SetCallbackAddr(-1, 2));
+        QVERIFY(!owner.hooks.scb_SetCallbackAddr(CallbackEntry::kMaxParamCount + 1, 2));
+        QVERIFY(!owner.hooks.scb_SetCallbackAddr(4, 7));
+        QVERIFY(!owner.hooks.scb_SetCallbackAddr(4, 1)); // a message callback
+        QCOMPARE(m_fake->messageTexts(),
+                 (QStringList{"Invalid Parameter count.", "Invalid Parameter count.",
+                              "Callback address not found..", "Callback address not found.."}));
+        QCOMPARE(m_fake->messages[0].title,
+                 QStringLiteral("Error in cSubclassListView.scb_SetCallbackAddr"));
+        QCOMPARE(owner.hooks.zMap_VFunction(2, HookRegistry::kCallbackKind), nullptr);
+
+        const ProcAddress first = owner.hooks.scb_SetCallbackAddr(4, 2);
+        QVERIFY(first);
+        QVERIFY(owner.hooks.scb_SetCallbackAddr(4, 2) == first);
+        // The parameter count of an existing entry is not compared.
+        QVERIFY(owner.hooks.scb_SetCallbackAddr(-1, 2) == first);
+        RecordingOwner other;
+        QVERIFY(other.hooks.scb_SetCallbackAddr(4, 2) != first);
+        QCOMPARE(m_fake->messages.size(), 4);
+    }
+
+    void releaseAndTerminate()
+    {
+        RecordingOwner owner;
+        QTest::ignoreMessage(QtCriticalMsg,
+                             "cSubclassListView.zMap_VFunction: Thunk hasn't been initialized");
+        owner.hooks.scb_Release(2); // no callback registry yet
+        owner.hooks.scb_Terminate();
+
+        owner.routines[3] = HookOwner::Routine::Procedure;
+        owner.onProcedure = [](int, std::span<const std::intptr_t> a, std::intptr_t& r) {
+            r = a[0] + 1;
+        };
+        const ProcAddress address = owner.hooks.scb_SetCallbackAddr(1, 2);
+        QCOMPARE(procCast<EntryProc1>(address)(41), 42);
+        owner.hooks.scb_Release(4); // not there: nothing happens
+        owner.hooks.scb_Release(2);
+        QCOMPARE(owner.hooks.zMap_VFunction(2, HookRegistry::kCallbackKind), nullptr);
+        QCOMPARE(procCast<EntryProc1>(address)(41), 0); // no longer reaches its owner
+
+        const ProcAddress again = owner.hooks.scb_SetCallbackAddr(1, 2);
+        QVERIFY(owner.hooks.scb_SetCallbackAddr(1, 3));
+        QVERIFY(again != address); // the released address stays dead for a while
+        QCOMPARE(procCast<EntryProc1>(address)(41), 0);
+        QCOMPARE(procCast<EntryProc1>(again)(1), 2);
+        owner.hooks.scb_Terminate();
+        QCOMPARE(procCast<EntryProc1>(again)(1), 0);
+        QCOMPARE(owner.hooks.zMap_VFunction(3, HookRegistry::kCallbackKind), nullptr);
+        QCOMPARE(owner.procedureCalls.size(), 2);
+        QCOMPARE(m_fake->messages.size(), 1);
+    }
+
+    void anExhaustedPoolIsReported()
+    {
+        RecordingOwner owner;
+        for (int ordinal = 2; ordinal < 2 + CallbackEntry::kPoolSize + 1; ++ordinal)
+            owner.routines[ordinal] = HookOwner::Routine::Procedure;
+        for (int i = 0; i < CallbackEntry::kPoolSize; ++i)
+            QVERIFY(owner.hooks.scb_SetCallbackAddr(0, 2 + i));
+        QTest::ignoreMessage(
+            QtCriticalMsg, "cSubclassListView.scb_SetCallbackAddr: VirtualAlloc failed, error: 8");
+        QVERIFY(!owner.hooks.scb_SetCallbackAddr(0, 2 + CallbackEntry::kPoolSize));
+        owner.hooks.scb_Release(2);
+        QVERIFY(owner.hooks.scb_SetCallbackAddr(0, 2 + CallbackEntry::kPoolSize));
+        QCOMPARE(m_fake->messages.size(), 1);
+    }
+
+private:
+    std::unique_ptr<FakePlatform> m_fake;
 };
 
 QTEST_MAIN(TestHookRegistry)

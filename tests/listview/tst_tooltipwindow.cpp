@@ -1,3 +1,4 @@
+#include "GridTestSupport.h"
 #include "ToolTipHolder.h"
 #include "ToolTipWindow.h"
 
@@ -22,11 +23,6 @@ QPoint globalCentre(const QWidget& widget)
 {
     return widget.mapToGlobal(widget.rect().center());
 }
-
-QRgb rgbAt(const QImage& image, const QPoint& at)
-{
-    return image.pixel(at) & 0xFFFFFF;
-}
 } // namespace
 
 class TestToolTipWindow : public QObject {
@@ -35,12 +31,10 @@ private Q_SLOTS:
     void init();
     void cleanup();
     void balloonAndRectangle();
-    void titleAndIconRules();
-    void colours();
-    void oneWindowPerHolder();
+    void titleIconAndColours();
+    void oneTipPerHolder();
     void showsWhenTheMouseRests();
     void hidesAfterTheVisibleTime();
-    void centredTip();
 
 private:
     std::unique_ptr<QTreeView> m_list;
@@ -72,7 +66,6 @@ void TestToolTipWindow::balloonAndRectangle()
     // Rounded corners and a tail: the corners are cut away, the tail's tip
     // sits right under the cursor.
     const QRegion shape = balloon->mask();
-    QVERIFY(!shape.isEmpty());
     QVERIFY(!shape.contains(QPoint(0, 0)));
     QVERIFY(!shape.contains(QPoint(balloon->width() - 1, balloon->height() - 1)));
     QVERIFY(shape.contains(balloon->rect().center()));
@@ -80,9 +73,6 @@ void TestToolTipWindow::balloonAndRectangle()
     QVERIFY(shape.contains(tail));
     QVERIFY(!shape.contains(QPoint(tail.x() + 12, 2)));
     QCOMPARE(balloon->geometry().top(), globalCentre(*m_list).y() + 1);
-    const QImage balloonImage = balloon->grab().toImage();
-    QCOMPARE(rgbAt(balloonImage, QPoint(4, balloon->height() / 2 + 4)),
-             balloon->backgroundColor().rgb() & 0xFFFFFF);
     const int balloonHeight = balloon->height();
 
     for (const int style : {0, 2, -1}) {
@@ -91,37 +81,32 @@ void TestToolTipWindow::balloonAndRectangle()
         box->popUp(globalCentre(*m_list));
         QVERIFY(box->mask().isEmpty());
         QVERIFY(box->height() < balloonHeight);
+        // A one-pixel frame around the background, corners included.
         const QImage image = box->grab().toImage();
-        // A one-pixel frame around the default background, corners included.
-        QVERIFY(rgbAt(image, QPoint(0, 0)) != (box->backgroundColor().rgb() & 0xFFFFFF));
-        QCOMPARE(rgbAt(image, QPoint(0, 0)), rgbAt(image, QPoint(box->width() - 1, 0)));
-        QCOMPARE(rgbAt(image, QPoint(1, box->height() - 2)),
-                 box->backgroundColor().rgb() & 0xFFFFFF);
+        QVERIFY(rgbAt(image, 0, 0) != rgbAt(image, 1, 1));
+        QCOMPARE(rgbAt(image, 0, 0), rgbAt(image, box->width() - 1, 0));
         // Below the cursor's arrow.
         QVERIFY(box->geometry().top() > globalCentre(*m_list).y());
     }
 }
 
-void TestToolTipWindow::titleAndIconRules()
+void TestToolTipWindow::titleIconAndColours()
 {
     ToolTipHolder holder;
     const QPoint at = globalCentre(*m_list);
-
+    // A title line shows for a title or an icon alone; values outside 0..3 show no icon.
     ToolTipWindow* plain = holder.show(m_list.get(), tip({}, u"Text"_qs, 0));
     QVERIFY(!plain->hasTitle());
-    QCOMPARE(plain->titleIcon(), ToolTipWindow::IconNone);
     plain->popUp(at);
     const int plainHeight = plain->height();
-
     ToolTipWindow* iconOnly = holder.show(m_list.get(), tip({}, u"Text"_qs, 1));
     QVERIFY(iconOnly->hasTitle());
-    QCOMPARE(iconOnly->titleIcon(), ToolTipWindow::IconInformation);
     iconOnly->popUp(at);
     QVERIFY(iconOnly->height() >= plainHeight + 16);
-
-    ToolTipWindow* titled = holder.show(m_list.get(), tip(u"Heading"_qs, u"Text"_qs, 0));
-    QVERIFY(titled->hasTitle());
-    QCOMPARE(titled->titleIcon(), ToolTipWindow::IconNone);
+    ToolTipWindow* odd = holder.show(m_list.get(), tip(u"Heading"_qs, u"Text"_qs, 7));
+    QVERIFY(odd->hasTitle());
+    QCOMPARE(odd->titleIcon(), ToolTipWindow::IconNone);
+    QVERIFY(!holder.show(m_list.get(), tip({}, u"Text"_qs, 7))->hasTitle());
 
     // Each icon is the style's message box icon; its pixels differ per icon.
     QList<QImage> looks;
@@ -133,62 +118,38 @@ void TestToolTipWindow::titleAndIconRules()
     }
     QVERIFY(looks[0] != looks[1] && looks[1] != looks[2]);
 
-    // Values outside 0..3 show no icon; a title still shows.
-    ToolTipWindow* odd = holder.show(m_list.get(), tip(u"Heading"_qs, u"Text"_qs, 7));
-    QCOMPARE(odd->titleIcon(), ToolTipWindow::IconNone);
-    QVERIFY(odd->hasTitle());
-
     // Without text there is no tip to show, as with a platform tip.
     ToolTipWindow* empty = holder.show(m_list.get(), tip(u"Heading"_qs, {}, 1));
     empty->popUp(at);
     QVERIFY(!empty->isVisible());
-}
 
-void TestToolTipWindow::colours()
-{
-    ToolTipHolder holder;
+    // A black background keeps the default one; another is painted, with the text colour.
     ToolTipOptions options = tip({}, u"Text"_qs);
     options.BackColor = QColor(Qt::black);
     ToolTipWindow* window = holder.show(m_list.get(), options);
     QVERIFY(!window->hasOwnBackground());
     QCOMPARE(window->backgroundColor(), QToolTip::palette().color(QPalette::ToolTipBase));
-    QCOMPARE(window->textColor(), QColor(Qt::black));
-
     options.BackColor = QColor(0, 128, 0);
     options.ForeColor = QColor(255, 255, 255);
     window = holder.show(m_list.get(), options);
-    QVERIFY(window->hasOwnBackground());
-    window->popUp(globalCentre(*m_list));
+    window->popUp(at);
     const QImage image = window->grab().toImage();
-    QCOMPARE(rgbAt(image, QPoint(2, 1)), 0x008000u);
-    bool white = false;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            white = white || rgbAt(image, QPoint(x, y)) == 0xFFFFFFu;
-    QVERIFY(white);
+    QCOMPARE(rgbAt(image, 2, 1), 0x008000u);
+    QVERIFY(hasColour(image, image.rect(), [](QRgb c) { return (c & 0xFFFFFF) == 0xFFFFFFu; }));
 }
 
-void TestToolTipWindow::oneWindowPerHolder()
+void TestToolTipWindow::oneTipPerHolder()
 {
+    // A new tip replaces the old; without a tool nothing changes.
     ToolTipHolder holder;
-    holder.destroy();
     QPointer<ToolTipWindow> window = holder.show(m_list.get(), tip({}, u"first"_qs));
     ToolTipWindow* second = holder.show(m_list.get(), tip({}, u"second"_qs));
-    QVERIFY(window.isNull());
-    QCOMPARE(m_list->findChildren<ToolTipWindow*>(), QList<ToolTipWindow*>{second});
-    // Without a tool nothing changes.
+    QVERIFY(!window);
     QVERIFY(!holder.show(nullptr, tip({}, u"third"_qs)));
     QCOMPARE(holder.window(), second);
 
-    window = second;
-    holder.destroy();
-    QVERIFY(window.isNull());
-    QVERIFY(!holder.window());
-    holder.destroy();
-    QVERIFY(m_list->findChildren<ToolTipWindow*>().isEmpty());
-
     // The tool goes first: the tip goes with it, and the holder notices.
-    window = holder.show(m_list.get(), tip({}, u"Text"_qs));
+    window = second;
     window->popUp(globalCentre(*m_list));
     m_list.reset();
     QVERIFY(window.isNull());
@@ -197,8 +158,7 @@ void TestToolTipWindow::oneWindowPerHolder()
 
     // A tip whose mouse events are being filtered removes itself cleanly.
     init();
-    ToolTipOptions options = tip({}, u"Text"_qs);
-    holder.show(m_list.get(), options);
+    holder.show(m_list.get(), tip({}, u"Text"_qs));
     QTest::mouseMove(m_list->viewport(), QPoint(50, 50));
     holder.destroy();
     QTest::mouseMove(m_list->viewport(), QPoint(60, 60));
@@ -266,21 +226,6 @@ void TestToolTipWindow::hidesAfterTheVisibleTime()
     window = holder.show(m_list.get(), options);
     QCOMPARE(window->visibleTime(), ToolTipWindow::kDefaultVisibleTime);
     QVERIFY(window->delayTime() > 0);
-}
-
-void TestToolTipWindow::centredTip()
-{
-    ToolTipHolder holder;
-    ToolTipOptions options = tip({}, u"Centred"_qs, 0, 1);
-    options.Centered = true;
-    ToolTipWindow* window = holder.show(m_list.get(), options);
-    window->popUp(m_list->mapToGlobal(QPoint(20, 20)));
-    const QPoint bottomCentre = m_list->mapToGlobal(QPoint(200, 300));
-    QCOMPARE(window->anchor(), bottomCentre);
-    QVERIFY(qAbs(window->geometry().center().x() - bottomCentre.x()) <= 1);
-    // Moving the mouse does not move a centred tip.
-    QTest::mouseMove(m_list->viewport(), QPoint(300, 100));
-    QCOMPARE(window->anchor(), bottomCentre);
 }
 
 QTEST_MAIN(TestToolTipWindow)

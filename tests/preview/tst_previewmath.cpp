@@ -1,75 +1,124 @@
 #include "ResizeCode.h"
 #include "ScrollMath.h"
+#include "Twips.h"
 
+#include <QGroupBox>
+#include <QPushButton>
 #include <QTest>
+#include <QTreeView>
+
+namespace {
+
+QRect twips(double left, double top, double width, double height)
+{
+    return Platform::twipsRect(left, top, width, height);
+}
+
+template <typename T> T* named(T* widget, const char* name, const QRect& geometry)
+{
+    widget->setObjectName(QLatin1String(name));
+    widget->setGeometry(geometry);
+    return widget;
+}
+
+// A frame holding controls, a control on the window itself, and an unnamed
+// widget and a separate window, which are no controls.
+struct Window {
+    QWidget window;
+    QGroupBox* frame = named(new QGroupBox(&window), "Frame1", twips(120, 120, 3000, 1500));
+    QTreeView* list = named(new QTreeView(frame), "List", twips(120, 720, 2700, 600));
+    QPushButton* button = named(new QPushButton(&window), "Cmd", twips(3240, 2400, 1200, 495));
+    QWidget* unnamed = new QWidget(&window);
+    QWidget* separate = named(new QWidget(&window, Qt::Tool), "Tool", twips(15, 15, 300, 300));
+
+    Window() { window.resize(twips(0, 0, 6000, 3000).size()); }
+    void resize(double width, double height) { window.resize(twips(0, 0, width, height).size()); }
+};
+
+} // namespace
 
 class TestPreviewMath : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void scrollMaximum_data();
     void scrollMaximum();
-    void pageStepIsAtLeastOne();
-    void columnWidth_data();
-    void columnWidth();
+    void columnWidthAndPageStep();
+    void layoutScalesFromTheRecord();
 };
 
 void TestPreviewMath::scrollMaximum_data()
 {
     QTest::addColumn<double>("picture");
-    QTest::addColumn<double>("viewport");
     QTest::addColumn<int>("maximum");
     QTest::addColumn<bool>("enabled");
-
-    QTest::newRow("equal widths") << 10695.0 << 10695.0 << 0 << true;
-    QTest::newRow("one twip narrower") << 10694.0 << 10695.0 << 0 << false;
-    QTest::newRow("3000 wider") << 13695.0 << 10695.0 << 25 << true;
-    QTest::newRow("300 wider: 2.5 to even") << 10995.0 << 10695.0 << 2 << true;
-    QTest::newRow("420 wider: 3.5 to even") << 11115.0 << 10695.0 << 4 << true;
-    QTest::newRow("180 wider: 1.5 to even") << 10875.0 << 10695.0 << 2 << true;
-    QTest::newRow("smaller picture") << 4335.0 << 10695.0 << -53 << false;
-    QTest::newRow("beyond 16 bits") << 5.0e6 << 10695.0 << 32767 << true;
-    QTest::newRow("below 16 bits") << 0.0 << 5.0e6 << -32768 << false;
+    // Against the design viewport width, 10695 twips.
+    QTest::newRow("equal widths") << 10695.0 << 0 << true;
+    QTest::newRow("one twip narrower") << 10694.0 << 0 << false;
+    QTest::newRow("3000 wider") << 13695.0 << 25 << true;
+    QTest::newRow("300 wider: 2.5 to even") << 10995.0 << 2 << true;
+    QTest::newRow("420 wider: 3.5 to even") << 11115.0 << 4 << true;
+    QTest::newRow("smaller picture") << 4335.0 << -53 << false;
+    QTest::newRow("beyond 16 bits") << 5.0e6 << 32767 << true;
 }
 
 void TestPreviewMath::scrollMaximum()
 {
     QFETCH(double, picture);
-    QFETCH(double, viewport);
     QFETCH(int, maximum);
     QFETCH(bool, enabled);
-    QCOMPARE(ScrollMath::ScrollMaximum(picture, viewport), maximum);
-    QCOMPARE(ScrollMath::ScrollEnabled(picture, viewport), enabled);
+    QCOMPARE(ScrollMath::ScrollMaximum(picture, 10695), maximum);
+    QCOMPARE(ScrollMath::ScrollEnabled(picture, 10695), enabled);
 }
 
-void TestPreviewMath::pageStepIsAtLeastOne()
+void TestPreviewMath::columnWidthAndPageStep()
 {
-    QCOMPARE(ScrollMath::PageStep(3255), 27);
+    const std::pair<double, int> cases[] = {{10815, 3455},   {21630, 7060}, {10804.5, 3452},
+                                            {10807.5, 3452}, {300, 0},      {1.0e6, 32767}};
+    for (const auto& [listWidth, column] : cases)
+        QCOMPARE(ResizeCode::ColumnWidth(listWidth), column);
     QCOMPARE(ScrollMath::PageStep(10695), 89);
-    QCOMPARE(ScrollMath::PageStep(30), 1);
     QCOMPARE(ScrollMath::PageStep(0), 1);
 }
 
-void TestPreviewMath::columnWidth_data()
+void TestPreviewMath::layoutScalesFromTheRecord()
 {
-    QTest::addColumn<double>("listWidth");
-    QTest::addColumn<int>("column");
+    Window w;
+    QCOMPARE(ResizeCode::Controls(w.window), (QList<QWidget*>{w.frame, w.list, w.button}));
+    const QRect design = w.button->geometry();
+    const QRect unnamed = w.unnamed->geometry();
+    ResizeCode::Layout layout;
+    w.resize(12000, 1500);
+    layout.ApplyLayout();
+    w.resize(6000, 3000);
+    layout.RecordLayout(w.window);
+    w.window.setWindowState(Qt::WindowMinimized);
+    w.resize(12000, 1500);
+    layout.ApplyLayout();
+    QCOMPARE(w.button->geometry(), design);
 
-    QTest::newRow("design size") << 10815.0 << 3455;
-    QTest::newRow("twice as wide") << 21630.0 << 7060;
-    QTest::newRow("3451.5 to even") << 10804.5 << 3452;
-    QTest::newRow("3452.5 to even") << 10807.5 << 3452;
-    QTest::newRow("exactly 450") << 450.0 << 0;
-    QTest::newRow("narrower than 450") << 300.0 << 0;
-    QTest::newRow("zero") << 0.0 << 0;
-    QTest::newRow("beyond 16 bits") << 1.0e6 << 32767;
+    // Each control scales in its own container's coordinates.
+    w.window.setWindowState(Qt::WindowNoState);
+    layout.ApplyLayout();
+    QCOMPARE(w.frame->geometry(), twips(240, 60, 6000, 750));
+    QCOMPARE(w.list->geometry(), twips(240, 360, 5400, 300));
+    QCOMPARE(w.button->geometry(), twips(6480, 1200, 2400, 247.5));
+    QCOMPARE(w.unnamed->geometry(), unnamed);
+
+    // Always from the record: odd sizes leave nothing behind.
+    w.resize(6997, 2689);
+    layout.ApplyLayout();
+    w.resize(6000, 3000);
+    layout.ApplyLayout();
+    QCOMPARE(w.button->geometry(), design);
+
+    // A control destroyed since is skipped; one added later is left alone.
+    delete w.list;
+    auto* late = named(new QPushButton(&w.window), "Late", twips(600, 600, 600, 600));
+    w.resize(12000, 6000);
+    layout.ApplyLayout();
+    QCOMPARE(w.button->geometry(), twips(6480, 4800, 2400, 990));
+    QCOMPARE(late->geometry(), twips(600, 600, 600, 600));
 }
 
-void TestPreviewMath::columnWidth()
-{
-    QFETCH(double, listWidth);
-    QFETCH(int, column);
-    QCOMPARE(ResizeCode::ColumnWidth(listWidth), column);
-}
-
-QTEST_GUILESS_MAIN(TestPreviewMath)
+QTEST_MAIN(TestPreviewMath)
 #include "tst_previewmath.moc"
