@@ -51,6 +51,11 @@ bool listDirectory(const QString& folder, std::vector<DirectoryEntry>& entries)
             continue;
         DirectoryEntry item;
         item.name = QFile::decodeName(name);
+        // A name that is no text in the file name encoding would come back as
+        // another path: skipped as unreadable.
+        if (item.name.contains(QChar::ReplacementCharacter) &&
+            QFile::encodeName(item.name) != QByteArrayView(name))
+            continue;
         item.hidden = name[0] == '.';
         unsigned char type = entry->d_type;
         if (type == DT_UNKNOWN || type == DT_LNK) {

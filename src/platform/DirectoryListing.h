@@ -16,7 +16,8 @@ struct DirectoryEntry {
 // The entries of one folder, without "." and "..", in the order the file
 // system returns them. Reads each entry's type from the directory itself where
 // it can, so that listing a large folder costs no stat per file. Returns false
-// when the folder cannot be read; entries that vanish meanwhile are left out.
+// when the folder cannot be read; entries that vanish meanwhile, and names
+// that are no text in the file name encoding, are left out.
 bool listDirectory(const QString& folder, std::vector<DirectoryEntry>& entries);
 
 // True when the path names an existing folder (a link to one included).

@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTest>
 
 namespace {
@@ -211,6 +212,33 @@ void TestForm1::checksRowsByKeyAndInBulk()
     click("CmdDeselectAll");
     for (int i = 0; i < 4; ++i)
         QVERIFY(!list->isChecked(i));
+
+    // The list's notifications: key releases with their shift state, and the
+    // button pressed with the point in twips of the control.
+    QSignalSpy clicks(list, &ImageListView::itemClick);
+    QSignalSpy keys(list, &ImageListView::keyUp);
+    QSignalSpy downs(list, &ImageListView::mouseDown);
+    QSignalSpy doubles(list, &ImageListView::itemDblClick);
+    QTest::keyClick(list, Qt::Key_Up, Qt::ShiftModifier);
+    QCOMPARE(keys.size(), 2); // the shift key's own release follows
+    QCOMPARE(keys.first().at(0).toInt(), int(Qt::Key_Up));
+    QCOMPARE(keys.first().at(1).toInt(), int(ImageListView::ShiftMask));
+    const QPoint at = list->visualRect(list->imageListModel()->index(3, 1)).center();
+    QTest::mouseClick(list->viewport(), Qt::RightButton, Qt::AltModifier, at);
+    QCOMPARE(downs.size(), 1);
+    QCOMPARE(downs.last().at(0).toInt(), int(ImageListView::RightButton));
+    QCOMPARE(downs.last().at(1).toInt(), int(ImageListView::AltMask));
+    const QPoint inControl = list->viewport()->mapTo(list, at);
+    QCOMPARE(downs.last().at(2).toDouble(), inControl.x() * 1440.0 / list->logicalDpiX());
+    QCOMPARE(downs.last().at(3).toDouble(), inControl.y() * 1440.0 / list->logicalDpiY());
+    QCOMPARE(list->selectedIndex(), 3);            // selected before anyone hears of the press
+    QCOMPARE(m_platform->shellRequests.size(), 1); // the right press edits the image
+    QVERIFY(clicks.isEmpty());
+    clickRow(2);
+    QCOMPARE(clicks.size(), 1);
+    QCOMPARE(downs.last().at(0).toInt(), int(ImageListView::LeftButton));
+    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
+    QCOMPARE(doubles.size(), 1);
 }
 
 void TestForm1::savesAndLoadsThroughTheDialog()

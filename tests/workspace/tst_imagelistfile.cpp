@@ -141,6 +141,15 @@ void TestImageListFile::toleratesOddBytes()
     QCOMPARE(big.size(), size_t(1));
     QCOMPARE(big[0].sourceText.size(), longText.size());
     QCOMPARE(big[0].targetText, QStringLiteral("t"));
+
+    // A broken character right before a line end, where a long file is cut
+    // into slices, and at the very end: neither lost nor made into a row.
+    const QByteArray cut = "a.png;" + QByteArray(70000, 's') + ";t\xc3\r\nb.png;;u\xc3";
+    const std::vector<ImageListRow> sliced = readBytes(cut);
+    QCOMPARE(sliced.size(), size_t(2));
+    QCOMPARE(sliced[0].targetText, QStringLiteral("t\ufffd"));
+    QCOMPARE(sliced[1].name, QStringLiteral("b.png"));
+    QCOMPARE(sliced[1].targetText, QStringLiteral("u\ufffd"));
 }
 
 void TestImageListFile::writesOnlyCheckedRowsUpToTheCount()
@@ -207,6 +216,9 @@ void TestImageListFile::loadOfMissingFileLeavesRowsAlone()
     std::vector<ImageListRow> rows{row("mine", "typed", "work", true)};
     QVERIFY(!ImageListFile::load(dir.filePath(QStringLiteral("missing.csv")), rows));
     QVERIFY(!ImageListFile::load(dir.path(), rows));
+#ifdef Q_OS_UNIX
+    QVERIFY(!ImageListFile::load(QStringLiteral("/dev/zero"), rows)); // would never end
+#endif
     QCOMPARE(rows.size(), size_t(1));
     QCOMPARE(rows[0].sourceText, QStringLiteral("typed"));
 }

@@ -3,6 +3,7 @@
 #include "SaveFile.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QIODevice>
 #include <QStringDecoder>
 #include <QStringEncoder>
@@ -110,8 +111,10 @@ bool read(QIODevice& device, std::vector<ImageListRow>& rows, QString* errorStri
 
     // Decoded a slice of whole lines at a time into one reused buffer, rather
     // than all at once: a large file then costs no second, twice as large copy.
+    // Stateless: a broken character at a slice's end must become a
+    // replacement there, not be carried over past the line end.
     constexpr qsizetype kSlice = 1 << 16;
-    QStringDecoder decoder(QStringConverter::System);
+    QStringDecoder decoder(QStringConverter::System, QStringConverter::Flag::Stateless);
     QString buffer;
     const QByteArrayView all(bytes);
     for (qsizetype pos = 0; pos < all.size();) {
@@ -155,6 +158,13 @@ bool write(QIODevice& device, const std::vector<ImageListRow>& rows, int rowLimi
 
 bool load(const QString& path, std::vector<ImageListRow>& rows, QString* errorString)
 {
+    // Only a plain file: a device or a pipe picked in the dialog could block
+    // the window or never end.
+    if (!QFileInfo(path).isFile()) {
+        if (errorString)
+            *errorString = QStringLiteral("Not a file");
+        return false;
+    }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         if (errorString)
