@@ -12,7 +12,7 @@
 // any message box counts as a failure.
 class FormDriver {
 public:
-    explicit FormDriver(QStringList fileAnswers) : m_answers(std::move(fileAnswers))
+    explicit FormDriver(QStringList fileAnswers = {}) : m_answers(std::move(fileAnswers))
     {
         Platform::setMessageBoxHandler([this](const Platform::MessageBoxRequest& request) {
             std::fprintf(stderr, "message: %s\n", qPrintable(request.text));
@@ -34,6 +34,15 @@ public:
         auto* button = form.findChild<QPushButton*>(QLatin1String(name));
         button->setEnabled(true);
         button->click();
+    }
+
+    // Loads the list file the next file answer names and checks every row.
+    void loadAllChecked()
+    {
+        click("CmdLoadImages");
+        settle();
+        click("CmdSelectAll");
+        settle();
     }
 
     static void settle()

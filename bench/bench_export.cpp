@@ -8,7 +8,6 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QTextStream>
 #include <cstdio>
 
@@ -56,10 +55,7 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     FormDriver driver({list, QString::fromLocal8Bit(argv[4])});
     driver.form.textFolder()->setText(QString::fromLocal8Bit(argv[3]));
-    driver.click("CmdLoadImages");
-    FormDriver::settle();
-    driver.click("CmdSelectAll");
-    FormDriver::settle();
+    driver.loadAllChecked();
     QElapsedTimer clock;
     clock.start();
     driver.click("CmdExportHTML");

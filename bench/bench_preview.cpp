@@ -2,7 +2,7 @@
 // decoding the same file with QImageReader alone, interleaved in one run.
 //   bench_preview makeimage DIR   writes DIR/big.png
 //   bench_preview time DIR        prints "<ours ms> <peer ms>", the best of several rounds
-#include "Form1.h"
+#include "FormDriver.h"
 #include "ImageListView.h"
 #include "PreviewPane.h"
 #include "PreviewPicture.h"
@@ -13,7 +13,6 @@
 #include <QImage>
 #include <QImageReader>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QRandomGenerator>
 #include <QTest>
 #include <algorithm>
@@ -68,17 +67,15 @@ qint64 peerRound(const QString& file)
 
 int timePreview(const QString& dir)
 {
-    Form1 form;
-    form.show();
-    if (!QTest::qWaitForWindowExposed(&form))
+    FormDriver driver;
+    if (!QTest::qWaitForWindowExposed(&driver.form))
         return 1;
-    form.textFolder()->setText(QDir::toNativeSeparators(dir + QLatin1Char('/')));
-    QTest::mouseClick(form.findChild<QPushButton*>(QStringLiteral("CmdSearchImages")),
-                      Qt::LeftButton);
-    ImageListView* list = form.imageList();
+    driver.form.textFolder()->setText(QDir::toNativeSeparators(dir + QLatin1Char('/')));
+    driver.click("CmdSearchImages");
+    ImageListView* list = driver.form.imageList();
     if (list->itemCount() != 1)
         return 1;
-    PreviewPicture* picture = form.previewPane()->picture2();
+    PreviewPicture* picture = driver.form.previewPane()->picture2();
     PaintWatch watch;
     picture->installEventFilter(&watch);
     const QPoint row = list->visualRect(list->imageListModel()->index(0, 1)).center();
@@ -103,7 +100,7 @@ int timePreview(const QString& dir)
             std::fprintf(stderr, "preview failed to show the image\n");
     }
     std::printf("%lld %lld\n", static_cast<long long>(ours), static_cast<long long>(peer));
-    return 0;
+    return driver.failed() ? 1 : 0;
 }
 
 } // namespace

@@ -13,7 +13,6 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QTextStream>
 #include <cstdio>
 
@@ -106,10 +105,7 @@ int main(int argc, char* argv[])
         return form.imageList()->itemCount() == kListLines ? 0 : 1;
     }
     if (mode == QLatin1String("save")) {
-        driver.click("CmdLoadImages");
-        settle();
-        driver.click("CmdSelectAll");
-        settle();
+        driver.loadAllChecked();
         clock.start();
         driver.click("CmdSaveImages");
         std::printf("%lld\n", clock.elapsed());

@@ -12,11 +12,10 @@
 #include <QPushButton>
 #include <QVersionNumber>
 
-const QString frmAbout::kMailAddress = QStringLiteral("info@example.org");
-const QString frmAbout::kWebSite = QStringLiteral("https://vemarill.example.org");
-
 namespace {
 
+const QString kMailAddress = QStringLiteral("info@example.org");
+const QString kWebSite = QStringLiteral("https://vemarill.example.org");
 const QString kDescription = QStringLiteral(
     "Vemarill lists every image below a folder, so that the text each image shows and its "
     "translation can be noted side by side. The checked rows are saved as a list file or "
@@ -108,8 +107,8 @@ void frmAbout::createControls()
         Platform::placeControl(new LinkLabel(kMailAddress, this), "LblMail", 240, 3000, 1575, 255);
     LblWebsite =
         Platform::placeControl(new LinkLabel(kWebSite, this), "LblWebsite", 1920, 3000, 2415, 255);
-    for (QLabel* label : {picIcon, lblTitle, lblVersion, lblDescription, lblDisclaimer,
-                          static_cast<QLabel*>(LblMail), static_cast<QLabel*>(LblWebsite)})
+    // The link labels are plain text of their own.
+    for (QLabel* label : {picIcon, lblTitle, lblVersion, lblDescription, lblDisclaimer})
         label->setTextFormat(Qt::PlainText);
     cmdOK->setFocus();
 }

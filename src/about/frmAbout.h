@@ -16,9 +16,6 @@ public:
     static constexpr double kDesignWidth = 5940;
     static constexpr double kDesignHeight = 3555;
 
-    static const QString kMailAddress;
-    static const QString kWebSite;
-
     explicit frmAbout(QWidget* owner = nullptr);
 
     // Shows the About window of owner, creating it when none is open.

@@ -43,9 +43,6 @@ public:
     ~CallbackEntry() override;
 
     ProcAddress address() const { return m_address; }
-    HookOwner* owner() const { return m_owner; }
-    int ordinal() const { return m_ordinal; }
-    int paramCount() const { return m_paramCount; }
 
     // Used by the pool's procedures.
     std::intptr_t call(const std::intptr_t* args) const;

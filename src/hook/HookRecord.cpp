@@ -12,10 +12,10 @@ HookRecord::HookRecord(QObject* target, Platform::Hwnd hwnd, HookOwner* owner, i
       m_target(target)
 {}
 
+// Nothing when the record was never installed or was told of the destruction.
 HookRecord::~HookRecord()
 {
-    if (m_installed)
-        Platform::removeDestroyListener(m_hwnd, this);
+    Platform::removeDestroyListener(m_hwnd, this);
 }
 
 bool HookRecord::install()
@@ -24,7 +24,6 @@ bool HookRecord::install()
         return false;
     m_target->installEventFilter(this);
     Platform::addDestroyListener(m_hwnd, this);
-    m_installed = true;
     return true;
 }
 
@@ -158,11 +157,7 @@ void HookRecord::callback(bool before, bool& handled, Platform::LResult& retValu
 bool HookRecord::leaveDestroyed(QEvent* event)
 {
     event->accept();
-    if (m_activeCalls == 1)
-        remove();
-    else
-        --m_activeCalls;
-    return true;
+    return leave(true);
 }
 
 void HookRecord::windowDestroyed(Platform::Hwnd)

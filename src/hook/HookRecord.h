@@ -73,6 +73,5 @@ private:
     std::intptr_t m_userValue;
     bool m_unicode; // kept as asked; Qt has one text API, so it changes nothing
     QObject* m_target;
-    bool m_installed = false;
     bool m_targetGone = false; // the window was destroyed inside one of our calls
 };

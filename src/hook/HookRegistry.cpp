@@ -15,6 +15,15 @@ constexpr int kErrorNotEnoughMemory = 8;
 constexpr int kErrorAccessDenied = 5;
 } // namespace
 
+template <class Entry>
+typename std::vector<Entry>::iterator HookRegistry::findKey(std::vector<Entry>& entries,
+                                                            std::intptr_t key)
+{
+    const QString name = keyOf(key);
+    return std::find_if(entries.begin(), entries.end(),
+                        [&name](const Entry& entry) { return entry.key == name; });
+}
+
 HookRegistry::HookRegistry(HookOwner& self) : m_self(self) {}
 
 HookRegistry::~HookRegistry()
@@ -52,14 +61,13 @@ bool HookRegistry::ssc_Subclass(Platform::Hwnd hwnd, std::intptr_t userValue, in
     }
     if (!m_windows)
         m_windows.emplace();
-    const QString key = keyOf(hwnd);
-    if (findWindow(key) != m_windows->end()) {
+    if (findKey(*m_windows, hwnd) != m_windows->end()) {
         zReportError(routine, QStringLiteral("Window handle is already subclassed"));
         return false;
     }
-    m_windows->push_back(WindowEntry{key, record.get()});
+    m_windows->push_back(WindowEntry{keyOf(hwnd), record.get()});
     if (!record->install()) {
-        withdrawWindow(key);
+        withdrawWindow(hwnd);
         zReportError(routine, QStringLiteral("SetWindowLong failed, error #") +
                                   QString::number(kErrorAccessDenied));
         return false;
@@ -70,24 +78,12 @@ bool HookRegistry::ssc_Subclass(Platform::Hwnd hwnd, std::intptr_t userValue, in
 
 void HookRegistry::ssc_AddMsg(Platform::Hwnd hwnd, Platform::Msg uMsg, MsgWhen when)
 {
-    HookRecord* record = liveRecord(hwnd);
-    if (!record)
-        return;
-    if (when & MsgBefore)
-        zAddMsg(uMsg, record->beforeTable());
-    if (when & MsgAfter)
-        zAddMsg(uMsg, record->afterTable());
+    editTables(hwnd, uMsg, when, &HookRegistry::zAddMsg);
 }
 
 void HookRegistry::ssc_DelMsg(Platform::Hwnd hwnd, Platform::Msg uMsg, MsgWhen when)
 {
-    HookRecord* record = liveRecord(hwnd);
-    if (!record)
-        return;
-    if (when & MsgBefore)
-        zDelMsg(uMsg, record->beforeTable());
-    if (when & MsgAfter)
-        zDelMsg(uMsg, record->afterTable());
+    editTables(hwnd, uMsg, when, &HookRegistry::zDelMsg);
 }
 
 Platform::LResult HookRegistry::ssc_CallOriginal(Platform::Hwnd hwnd, Platform::Msg uMsg,
@@ -115,13 +111,12 @@ void HookRegistry::ssc_UnSubclass(Platform::Hwnd hwnd)
         zMap_VFunction(hwnd, kHookKind); // reports the missing registry
         return;
     }
-    const QString key = keyOf(hwnd);
-    const auto it = findWindow(key);
+    const auto it = findKey(*m_windows, hwnd);
     if (it == m_windows->end())
         return;
     if (HookRecord* record = it->record)
         record->requestRemoval(); // sends WM_NULL: any code may run meanwhile
-    withdrawWindow(key);
+    withdrawWindow(hwnd);
 }
 
 void HookRegistry::ssc_Terminate()
@@ -141,8 +136,7 @@ ProcAddress HookRegistry::scb_SetCallbackAddr(int paramCount, int ordinal, HookO
     const QString routine = QStringLiteral("scb_SetCallbackAddr");
     if (!m_callbacks)
         m_callbacks.emplace();
-    const QString key = keyOf(ordinal);
-    if (const auto it = findCallback(key); it != m_callbacks->end())
+    if (const auto it = findKey(*m_callbacks, ordinal); it != m_callbacks->end())
         return it->entry->address();
     if (paramCount < 0 || paramCount > CallbackEntry::kMaxParamCount) {
         zReportError(routine, QStringLiteral("Invalid Parameter count"));
@@ -161,7 +155,7 @@ ProcAddress HookRegistry::scb_SetCallbackAddr(int paramCount, int ordinal, HookO
         return nullptr;
     }
     const ProcAddress address = entry->address();
-    m_callbacks->push_back(CallbackSlot{key, std::move(entry)});
+    m_callbacks->push_back(CallbackSlot{keyOf(ordinal), std::move(entry)});
     return address;
 }
 
@@ -169,17 +163,15 @@ void HookRegistry::scb_Release(int ordinal)
 {
     if (!zMap_VFunction(ordinal, kCallbackKind))
         return;
-    const auto it = findCallback(keyOf(ordinal));
+    const auto it = findKey(*m_callbacks, ordinal);
     if (it != m_callbacks->end())
         m_callbacks->erase(it);
 }
 
 void HookRegistry::scb_Terminate()
 {
-    if (!m_callbacks)
-        return;
-    while (!m_callbacks->empty())
-        m_callbacks->pop_back();
+    if (m_callbacks)
+        m_callbacks->clear();
 }
 
 void HookRegistry::zAddMsg(Platform::Msg uMsg, MessageTable& table)
@@ -238,12 +230,11 @@ ThunkRecord* HookRegistry::zMap_VFunction(std::intptr_t key, int kind)
                      QStringLiteral("Thunk hasn't been initialized"));
         return nullptr;
     }
-    const QString name = keyOf(key);
     if (kind == kHookKind) {
-        const auto it = findWindow(name);
+        const auto it = findKey(*m_windows, key);
         return it == m_windows->end() ? nullptr : it->record.data();
     }
-    const auto it = findCallback(name);
+    const auto it = findKey(*m_callbacks, key);
     return it == m_callbacks->end() ? nullptr : it->entry.get();
 }
 
@@ -263,28 +254,28 @@ void HookRegistry::zReportError(const QString& routine, const QString& text)
     Platform::showMessage(request);
 }
 
-std::vector<HookRegistry::WindowEntry>::iterator HookRegistry::findWindow(const QString& key)
-{
-    return std::find_if(m_windows->begin(), m_windows->end(),
-                        [&key](const WindowEntry& entry) { return entry.key == key; });
-}
-
-std::vector<HookRegistry::CallbackSlot>::iterator HookRegistry::findCallback(const QString& key)
-{
-    return std::find_if(m_callbacks->begin(), m_callbacks->end(),
-                        [&key](const CallbackSlot& slot) { return slot.key == key; });
-}
-
 HookRecord* HookRegistry::liveRecord(Platform::Hwnd hwnd)
 {
     return static_cast<HookRecord*>(zMap_VFunction(hwnd, kHookKind));
 }
 
-void HookRegistry::withdrawWindow(const QString& key)
+void HookRegistry::editTables(Platform::Hwnd hwnd, Platform::Msg uMsg, MsgWhen when,
+                              void (HookRegistry::*edit)(Platform::Msg, MessageTable&))
+{
+    HookRecord* record = liveRecord(hwnd);
+    if (!record)
+        return;
+    if (when & MsgBefore)
+        (this->*edit)(uMsg, record->beforeTable());
+    if (when & MsgAfter)
+        (this->*edit)(uMsg, record->afterTable());
+}
+
+void HookRegistry::withdrawWindow(Platform::Hwnd hwnd)
 {
     if (!m_windows)
         return;
-    const auto it = findWindow(key);
+    const auto it = findKey(*m_windows, hwnd);
     if (it != m_windows->end())
         m_windows->erase(it);
 }

@@ -104,19 +104,22 @@ public:
 
 private:
     struct WindowEntry {
-        QString key;
+        QString key;                 // "h" + the window handle
         QPointer<HookRecord> record; // null once the record removed itself
     };
     struct CallbackSlot {
-        QString key;
+        QString key; // "h" + the ordinal
         std::unique_ptr<CallbackEntry> entry;
     };
 
     static QString keyOf(std::intptr_t value) { return QLatin1Char('h') + QString::number(value); }
-    std::vector<WindowEntry>::iterator findWindow(const QString& key);
-    std::vector<CallbackSlot>::iterator findCallback(const QString& key);
+    template <class Entry>
+    static typename std::vector<Entry>::iterator findKey(std::vector<Entry>& entries,
+                                                         std::intptr_t key);
     HookRecord* liveRecord(Platform::Hwnd hwnd);
-    void withdrawWindow(const QString& key);
+    void editTables(Platform::Hwnd hwnd, Platform::Msg uMsg, MsgWhen when,
+                    void (HookRegistry::*edit)(Platform::Msg, MessageTable&));
+    void withdrawWindow(Platform::Hwnd hwnd);
 
     HookOwner& m_self;
     // Created on the first ssc_Subclass / scb_SetCallbackAddr, in insertion order.

@@ -20,6 +20,7 @@ enum ItemMask : int {
     HDI_IMAGE = 0x20,
     HDI_ORDER = 0x80,
 };
+constexpr int kItemMask = HDI_TEXT | HDI_FORMAT | HDI_LPARAM | HDI_BITMAP | HDI_IMAGE | HDI_ORDER;
 
 QVariant headerData(const QHeaderView& header, int column, int role)
 {
@@ -97,11 +98,10 @@ QRect itemRect(const QHeaderView& header, int column)
             header.viewport()->height()};
 }
 
-bool getItem(const QHeaderView& header, int column, HeaderItemRecord& record)
+namespace {
+
+void fillItem(const QHeaderView& header, int column, bool hasIcon, HeaderItemRecord& record)
 {
-    if (!isItem(header, column))
-        return false;
-    const bool hasIcon = !decorationOf(header, column, iconSizeOf(header)).isNull();
     if (record.mask & HDI_WIDTH)
         record.cxy = header.sectionSize(column);
     if (record.mask & HDI_TEXT)
@@ -118,14 +118,28 @@ bool getItem(const QHeaderView& header, int column, HeaderItemRecord& record)
         record.iImage = hasIcon ? column : 0;
     if (record.mask & HDI_ORDER)
         record.iOrder = header.visualIndex(column);
+}
+
+void prepareRead(HeaderItemRecord& record)
+{
+    record.mask = kItemMask;
+    record.text = QString(kTitleCapacity, u' ');
+    record.cchTextMax = kTitleCapacity;
+}
+
+} // namespace
+
+bool getItem(const QHeaderView& header, int column, HeaderItemRecord& record)
+{
+    if (!isItem(header, column))
+        return false;
+    fillItem(header, column, !decorationOf(header, column, iconSizeOf(header)).isNull(), record);
     return true;
 }
 
 bool readItem(const QHeaderView& header, int column, HeaderItemRecord& record)
 {
-    record.mask = kItemMask;
-    record.text = QString(kTitleCapacity, u' ');
-    record.cchTextMax = kTitleCapacity;
+    prepareRead(record);
     return getItem(header, column, record);
 }
 
@@ -149,6 +163,11 @@ HeaderImageList imageList(const QHeaderView& header)
 
 QList<HeaderColumn> columns(const QHeaderView& header)
 {
+    return columns(header, imageList(header));
+}
+
+QList<HeaderColumn> columns(const QHeaderView& header, const HeaderImageList& images)
+{
     QList<HeaderColumn> result;
     const int count = itemCount(header);
     result.reserve(count);
@@ -160,12 +179,13 @@ QList<HeaderColumn> columns(const QHeaderView& header)
             item.right = rect.left() + rect.width();
             item.bottom = rect.top() + rect.height();
         }
+        // The icons are already drawn into images: no second render per paint.
         HeaderItemRecord record;
-        if (readItem(header, column, record)) {
-            item.title = record.text;
-            item.format = record.fmt;
-            item.imageIndex = record.iImage;
-        }
+        prepareRead(record);
+        fillItem(header, column, !images.images.value(column).isNull(), record);
+        item.title = record.text;
+        item.format = record.fmt;
+        item.imageIndex = record.iImage;
         result.append(item);
     }
     return result;

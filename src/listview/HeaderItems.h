@@ -24,8 +24,6 @@ struct HeaderItemRecord {
     int iOrder = 0;
 };
 
-// Text, format, lParam, bitmap, image and order.
-constexpr int kItemMask = 190;
 // Buffer size for a title, terminating NUL included: titles come back with 31
 // characters at most.
 constexpr int kTitleCapacity = 32;
@@ -36,7 +34,7 @@ QRect itemRect(const QHeaderView& header, int column);
 // Fills record for column as far as its mask asks (mask, buffer and capacity
 // set by the caller). False, with record unchanged, when there is no such column.
 bool getItem(const QHeaderView& header, int column, HeaderItemRecord& record);
-// record prepared with kItemMask and kTitleCapacity, then read.
+// record prepared for every field but the width, with kTitleCapacity, then read.
 bool readItem(const QHeaderView& header, int column, HeaderItemRecord& record);
 
 // The model's header decoration icons, one per column (image index = column),
@@ -45,5 +43,7 @@ HeaderImageList imageList(const QHeaderView& header);
 
 // All columns of the header for one painting.
 QList<HeaderColumn> columns(const QHeaderView& header);
+// The same, with the header's image list already read for this painting.
+QList<HeaderColumn> columns(const QHeaderView& header, const HeaderImageList& images);
 
 } // namespace HeaderItems

@@ -234,6 +234,11 @@ QPixmap ToolTipWindow::iconPixmap() const
     return style()->standardIcon(which, nullptr, this).pixmap(kIconSide, kIconSide);
 }
 
+int ToolTipWindow::titleLineHeight(const QFontMetrics& bold) const
+{
+    return std::max(titleIcon() != IconNone ? kIconSide : 0, bold.height());
+}
+
 QSize ToolTipWindow::contentSize() const
 {
     const QSize text =
@@ -246,8 +251,7 @@ QSize ToolTipWindow::contentSize() const
         return text;
     const QFontMetrics bold(titleFont());
     const int iconWidth = titleIcon() != IconNone ? kIconSide + kIconGap : 0;
-    const QSize title(iconWidth + bold.horizontalAdvance(m_options.Title),
-                      std::max(titleIcon() != IconNone ? kIconSide : 0, bold.height()));
+    const QSize title(iconWidth + bold.horizontalAdvance(m_options.Title), titleLineHeight(bold));
     return {std::max(title.width(), text.width()),
             title.height() + (text.isEmpty() ? 0 : kTitleGap + text.height())};
 }
@@ -266,7 +270,7 @@ ToolTipWindow::Geometry ToolTipWindow::layout(int tailX, bool tailUp) const
     QPoint at = g.body.topLeft() + QPoint(padding.left(), padding.top());
     if (hasTitle()) {
         const QFontMetrics bold(titleFont());
-        const int line = std::max(titleIcon() != IconNone ? kIconSide : 0, bold.height());
+        const int line = titleLineHeight(bold);
         if (titleIcon() != IconNone)
             g.icon = QRect(at.x(), at.y() + (line - kIconSide) / 2, kIconSide, kIconSide);
         const int titleLeft = g.icon.isNull() ? at.x() : g.icon.right() + 1 + kIconGap;

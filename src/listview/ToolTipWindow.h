@@ -8,6 +8,7 @@
 #include <QTimer>
 #include <QWidget>
 
+class QFontMetrics;
 class QPainterPath;
 
 // What a tooltip shows and how: the arguments of one request for a tip.
@@ -88,6 +89,8 @@ private:
     void placeAt(const QPoint& anchor);
     Geometry layout(int tailX, bool tailUp) const;
     QSize contentSize() const;
+    // The title line holds the icon and the bold title side by side.
+    int titleLineHeight(const QFontMetrics& bold) const;
     QFont titleFont() const;
     QPixmap iconPixmap() const;
     QPainterPath outline(const Geometry& geometry) const;

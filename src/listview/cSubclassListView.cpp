@@ -79,12 +79,9 @@ void cSubclassListView::Destroy()
 
 void cSubclassListView::setSkinPicture(const QPixmap& Value)
 {
-    mSkinPicture = Value;
     const HeaderLayout::SkinGeometry skin = HeaderLayout::skinGeometry(Value);
-    mSkinHeight = skin.height;
     mSkinWidth = skin.width;
-    mSliceWidth = skin.sliceWidth;
-    mSkin = HeaderPainter(Value, mSliceWidth, mSkinHeight);
+    mSkin = HeaderPainter(Value, skin.sliceWidth, skin.height);
     if (mHeaderWindow == 0)
         return;
     setHeaderFont();
@@ -143,7 +140,7 @@ void cSubclassListView::SetPropertyTextBoxEdit(const QColor& pBackColor, const Q
     mtextBox->setPalette(palette);
 }
 
-int cSubclassListView::GetScrollListViewWidth(Platform::Hwnd& Hwnd) const
+int cSubclassListView::GetScrollListViewWidth(Platform::Hwnd Hwnd) const
 {
     const ImageListView* list = listFromWindow(Hwnd);
     if (!list)
@@ -219,12 +216,11 @@ void cSubclassListView::createEditor()
 
 void cSubclassListView::setHeaderFont()
 {
-    if (!mListView || mSkinHeight <= 0)
+    if (!mListView || mSkin.skinHeight() <= 0)
         return;
     // Before a skin is set its height is 0: a font of that height less 4
     // would leave the header unreadable, so the header keeps its own font.
-    mHeaderFont = HeaderLayout::headerFont(mSkinHeight);
-    mListView->header()->setFont(mHeaderFont);
+    mListView->header()->setFont(HeaderLayout::headerFont(mSkin.skinHeight()));
 }
 
 void cSubclassListView::repaintHeader()
@@ -327,9 +323,7 @@ void cSubclassListView::HookProc(bool bBefore, bool& bHandled, Platform::LResult
     Q_UNUSED(lParamUser);
     using namespace Platform;
 
-    if (lHwnd == mFormWindow)
-        mMouseInList = false;
-    if (lHwnd == mContainerWindow)
+    if (lHwnd == mFormWindow || lHwnd == mContainerWindow)
         mMouseInList = false;
 
     if (lHwnd == mListViewWindow) {
@@ -401,7 +395,7 @@ void cSubclassListView::HoverTimerProc(Platform::Hwnd lHwnd, Platform::Msg uMsg,
 void cSubclassListView::PaintHeader(Platform::Hwnd lHwnd, qint16 lHotColumn)
 {
     // Without a skin there is nothing to paint with: the header paints itself.
-    if (!mListView || mSkin.skin().isNull() || mSliceWidth <= 0 || mSkinHeight <= 0)
+    if (!mListView || mSkin.skin().isNull() || mSkin.sliceWidth() <= 0 || mSkin.skinHeight() <= 0)
         return;
     const QHeaderView* header = mListView->header();
     if (Platform::widgetOf(lHwnd) != header->viewport())
@@ -411,8 +405,8 @@ void cSubclassListView::PaintHeader(Platform::Hwnd lHwnd, qint16 lHotColumn)
     if (!hdc)
         return;
     HeaderPaintState state;
-    state.columns = HeaderItems::columns(*header);
     state.imageList = HeaderItems::imageList(*header);
+    state.columns = HeaderItems::columns(*header, state.imageList);
     state.hotColumn = lHotColumn;
     state.pressed = mPressed;
     state.drag = mDrag;
@@ -447,8 +441,7 @@ std::uintptr_t cSubclassListView::hoverTimerId() const
 cSubclassListView::LastHitTest cSubclassListView::HitTestCell(const ImageListView* ListView,
                                                               double x, double y) const
 {
-    const QPoint inControl(Platform::roundHalfEven(x / Platform::twipsPerPixelX()),
-                           Platform::roundHalfEven(y / Platform::twipsPerPixelY()));
+    const QPoint inControl(Platform::twipsToPixelsX(x), Platform::twipsToPixelsY(y));
     const ImageListView::SubItemHit hit =
         ListView->subItemHitTest(inControl - ListView->clientOrigin());
     return LastHitTest{hit.point.x(), hit.point.y(), hit.flags, hit.item, hit.subItem};
@@ -472,9 +465,8 @@ void cSubclassListView::PlaceEditor()
         static_cast<double>(list.x()) * tppX, static_cast<double>(list.y()) * tppY,
         static_cast<double>(list.width()) * tppX, mListView->borderWidth(),
         mListView->borderWidth()};
-    Platform::Hwnd window = mListViewWindow;
     const EditorGeometry::Placement editor = EditorGeometry::place(
-        placement, label, mLastHit.column, GetScrollListViewWidth(window), tppX, tppY);
+        placement, label, mLastHit.column, GetScrollListViewWidth(mListViewWindow), tppX, tppY);
     mtextBox->setGeometry(Platform::roundHalfEven(editor.left / tppX),
                           Platform::roundHalfEven(editor.top / tppY),
                           Platform::roundHalfEven(editor.width / tppX),

@@ -8,7 +8,6 @@
 #include "WindowTypes.h"
 
 #include <QColor>
-#include <QFont>
 #include <QLineEdit>
 #include <QObject>
 #include <QPixmap>
@@ -48,7 +47,7 @@ public:
     virtual void Destroy();
 
     void setSkinPicture(const QPixmap& Value);
-    QPixmap SkinPicture() const { return mSkinPicture; }
+    QPixmap SkinPicture() const { return mSkin.skin(); }
     void setIconAlingmentRight(bool New_Value);
     bool IconAlingmentRight() const { return mIconAlingmentRight; }
     void setTextNormalColor(const QColor& New_Color);
@@ -66,7 +65,7 @@ public:
     void SetPropertyTextBoxEdit(const QColor& pBackColor = QColor(Qt::black),
                                 const QColor& pForeColor = QColor(Qt::black));
     // Pixels of the list's vertical scroll bar while rows overflow, else 0.
-    int GetScrollListViewWidth(Platform::Hwnd& Hwnd) const;
+    int GetScrollListViewWidth(Platform::Hwnd Hwnd) const;
     // Binds the list control, makes the editor and installs the hooks. Always false.
     bool SubClassListView(ImageListView* ListView);
 
@@ -84,9 +83,9 @@ public:
     bool isHeaderPressed() const { return mPressed; }
     bool isHeaderDragged() const { return mDrag; }
     bool isHoverTimerRunning() const { return mHoverTimer; }
-    int skinHeight() const { return mSkinHeight; }
+    int skinHeight() const { return mSkin.skinHeight(); }
     int skinWidth() const { return mSkinWidth; }
-    int sliceWidth() const { return mSliceWidth; }
+    int sliceWidth() const { return mSkin.sliceWidth(); }
     const HeaderItems::HeaderItemRecord& headerItemRecord() const { return mHeaderItem; }
     // The current tooltip window, null when there is none.
     ToolTipWindow* toolTipWindow() const { return mToolTip.window(); }
@@ -168,13 +167,10 @@ private:
     QColor mTextNormalColor = Qt::black;
     QColor mTextResalteColor = Qt::black;
     bool mHedersFontBlod = false;
-    QPixmap mSkinPicture;
-    int mSkinHeight = 0;
     int mSkinWidth = 0;
-    int mSliceWidth = 0;
-    // Holds the skin for painting, as the skin device context does.
+    // Holds the skin picture and its slice size for painting, as the skin
+    // device context does.
     HeaderPainter mSkin;
-    QFont mHeaderFont;
     ToolTipOptions mToolTipSettings;
     ToolTipHolder mToolTip;
     Platform::Hwnd mFormWindow = 0;

@@ -48,15 +48,9 @@ WParam mouseKeyState(const QMouseEvent* event)
     return state;
 }
 
-LParam localPoint(const QMouseEvent* event)
+LParam pointParam(const QPointF& point)
 {
-    const QPoint p = event->position().toPoint();
-    return makeLParam(p.x(), p.y());
-}
-
-LParam screenPoint(const QMouseEvent* event)
-{
-    const QPoint p = event->globalPosition().toPoint();
+    const QPoint p = point.toPoint();
     return makeLParam(p.x(), p.y());
 }
 
@@ -85,8 +79,8 @@ void mapMouse(QObject* target, QMouseEvent* event, MappedEvent& out)
 {
     const QEvent::Type type = event->type();
     if (type == QEvent::MouseMove) {
-        add(out, WM_NCHITTEST, 0, screenPoint(event));
-        add(out, WM_MOUSEMOVE, mouseKeyState(event), localPoint(event));
+        add(out, WM_NCHITTEST, 0, pointParam(event->globalPosition()));
+        add(out, WM_MOUSEMOVE, mouseKeyState(event), pointParam(event->position()));
         return;
     }
     const Msg offset = type == QEvent::MouseButtonPress     ? 0
@@ -102,7 +96,7 @@ void mapMouse(QObject* target, QMouseEvent* event, MappedEvent& out)
         const Hwnd topLevel = widget ? hwndOf(widget->window()) : 0;
         add(out, WM_MOUSEACTIVATE, topLevel, makeLParam(static_cast<int>(HTCLIENT), message));
     }
-    add(out, message, mouseKeyState(event), localPoint(event));
+    add(out, message, mouseKeyState(event), pointParam(event->position()));
 }
 
 } // namespace

@@ -34,12 +34,19 @@ struct HandleTable {
 
 Q_GLOBAL_STATIC(HandleTable, g_table)
 
-bool isListening(Hwnd hwnd, WindowDestroyListener* listener)
+// False when the listener was not (or no longer) there.
+bool detach(Hwnd hwnd, WindowDestroyListener* listener)
 {
     const QMutexLocker lock(&g_table->mutex);
-    const auto it = g_table->live.constFind(hwnd);
-    return it != g_table->live.cend() &&
-           std::find(it->listeners.begin(), it->listeners.end(), listener) != it->listeners.end();
+    const auto it = g_table->live.find(hwnd);
+    if (it == g_table->live.end())
+        return false;
+    auto& listeners = it->listeners;
+    const auto at = std::find(listeners.begin(), listeners.end(), listener);
+    if (at == listeners.end())
+        return false;
+    listeners.erase(at);
+    return true;
 }
 
 void windowDestroyed(Hwnd hwnd)
@@ -56,10 +63,8 @@ void windowDestroyed(Hwnd hwnd)
     }
     // The handle stays valid while the listeners run, as during WM_DESTROY.
     for (auto it = listeners.rbegin(); it != listeners.rend(); ++it) {
-        if (isListening(hwnd, *it)) {
-            removeDestroyListener(hwnd, *it);
+        if (detach(hwnd, *it))
             (*it)->windowDestroyed(hwnd);
-        }
     }
     const QMutexLocker lock(&g_table->mutex);
     const auto it = g_table->live.find(hwnd);
@@ -130,16 +135,8 @@ void addDestroyListener(Hwnd hwnd, WindowDestroyListener* listener)
 
 void removeDestroyListener(Hwnd hwnd, WindowDestroyListener* listener)
 {
-    if (g_table.isDestroyed())
-        return;
-    const QMutexLocker lock(&g_table->mutex);
-    const auto it = g_table->live.find(hwnd);
-    if (it == g_table->live.end())
-        return;
-    auto& listeners = it->listeners;
-    const auto at = std::find(listeners.begin(), listeners.end(), listener);
-    if (at != listeners.end())
-        listeners.erase(at);
+    if (!g_table.isDestroyed())
+        detach(hwnd, listener);
 }
 
 } // namespace Platform

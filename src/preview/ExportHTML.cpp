@@ -20,10 +20,21 @@ const QLatin1String
 const QLatin1String kCharset("<META charset=\"UTF-8\">");
 constexpr qsizetype kChunkSize = 1 << 16;
 
-bool needsEscape(QChar c)
+// The entity that stands for c, or an empty string where c stands as it is.
+QLatin1String entityFor(QChar c)
 {
-    return c == QLatin1Char('&') || c == QLatin1Char('<') || c == QLatin1Char('>') ||
-           c == QLatin1Char('"');
+    switch (c.unicode()) {
+    case '&':
+        return QLatin1String("&amp;");
+    case '<':
+        return QLatin1String("&lt;");
+    case '>':
+        return QLatin1String("&gt;");
+    case '"':
+        return QLatin1String("&quot;");
+    default:
+        return QLatin1String();
+    }
 }
 
 void appendEscaped(QString& out, const QString& text)
@@ -32,23 +43,11 @@ void appendEscaped(QString& out, const QString& text)
     const QChar* const end = begin + text.size();
     const QChar* run = begin;
     for (const QChar* p = begin; p != end; ++p) {
-        if (!needsEscape(*p))
+        const QLatin1String entity = entityFor(*p);
+        if (entity.isEmpty())
             continue;
         out.append(run, p - run);
-        switch (p->unicode()) {
-        case '&':
-            out += QLatin1String("&amp;");
-            break;
-        case '<':
-            out += QLatin1String("&lt;");
-            break;
-        case '>':
-            out += QLatin1String("&gt;");
-            break;
-        default:
-            out += QLatin1String("&quot;");
-            break;
-        }
+        out += entity;
         run = p + 1;
     }
     out.append(run, end - run);

@@ -51,26 +51,6 @@ PreviewPane::PreviewPane(QWidget& window) : QObject(&window), m_window(window)
     connect(m_vScroll1, &QScrollBar::valueChanged, this, &PreviewPane::VScroll1_Change);
 }
 
-double PreviewPane::viewportWidthTwips() const
-{
-    return Platform::pixelsToTwipsX(m_picContenedor->contentsRect().width());
-}
-
-double PreviewPane::viewportHeightTwips() const
-{
-    return Platform::pixelsToTwipsY(m_picContenedor->contentsRect().height());
-}
-
-double PreviewPane::pictureWidthTwips() const
-{
-    return Platform::pixelsToTwipsX(m_picture2->width());
-}
-
-double PreviewPane::pictureHeightTwips() const
-{
-    return Platform::pixelsToTwipsY(m_picture2->height());
-}
-
 void PreviewPane::ShowSelectedImage(bool LoadImages, const ImageListView& list,
                                     const QString& rootFolder, QString& PreviousImagePath)
 {
@@ -82,10 +62,9 @@ void PreviewPane::ShowSelectedImage(bool LoadImages, const ImageListView& list,
     const QString name = list.itemText(selected);
     if (const auto picture = PictureLoader::LoadPicture(rootFolder + name))
         m_picture2->setPicture(*picture);
-    setScrollMaxima();
+    fitScrollBars();
     if (name != PreviousImagePath)
         panToOrigin();
-    setScrollEnabled();
     m_picture2->show();
     PreviousImagePath = name;
 }
@@ -116,10 +95,8 @@ void PreviewPane::FitAfterResize(double previewFrameWidthTwips)
     if (m_picture2->hasPicture())
         m_picture2->resize(m_picture2->naturalSize());
     panToOrigin();
-    if (m_picture2->isVisibleTo(m_frame3)) {
-        setScrollMaxima();
-        setScrollEnabled();
-    }
+    if (m_picture2->isVisibleTo(m_frame3))
+        fitScrollBars();
 }
 
 void PreviewPane::HScroll1_Change(int value)
@@ -132,18 +109,19 @@ void PreviewPane::VScroll1_Change(int value)
     m_picture2->move(m_picture2->x(), Platform::twipsToPixelsY(ScrollMath::ScrollOffset(value)));
 }
 
-void PreviewPane::setScrollMaxima()
+void PreviewPane::fitScrollBars()
 {
-    setMaximum(*m_hScroll1, ScrollMath::ScrollMaximum(pictureWidthTwips(), viewportWidthTwips()));
-    setMaximum(*m_vScroll1, ScrollMath::ScrollMaximum(pictureHeightTwips(), viewportHeightTwips()));
-    m_hScroll1->setPageStep(ScrollMath::PageStep(viewportWidthTwips()));
-    m_vScroll1->setPageStep(ScrollMath::PageStep(viewportHeightTwips()));
-}
-
-void PreviewPane::setScrollEnabled()
-{
-    m_hScroll1->setEnabled(ScrollMath::ScrollEnabled(pictureWidthTwips(), viewportWidthTwips()));
-    m_vScroll1->setEnabled(ScrollMath::ScrollEnabled(pictureHeightTwips(), viewportHeightTwips()));
+    const QSize viewport = m_picContenedor->contentsRect().size();
+    const double viewportWidth = Platform::pixelsToTwipsX(viewport.width());
+    const double viewportHeight = Platform::pixelsToTwipsY(viewport.height());
+    const double pictureWidth = Platform::pixelsToTwipsX(m_picture2->width());
+    const double pictureHeight = Platform::pixelsToTwipsY(m_picture2->height());
+    setMaximum(*m_hScroll1, ScrollMath::ScrollMaximum(pictureWidth, viewportWidth));
+    setMaximum(*m_vScroll1, ScrollMath::ScrollMaximum(pictureHeight, viewportHeight));
+    m_hScroll1->setPageStep(ScrollMath::PageStep(viewportWidth));
+    m_vScroll1->setPageStep(ScrollMath::PageStep(viewportHeight));
+    m_hScroll1->setEnabled(ScrollMath::ScrollEnabled(pictureWidth, viewportWidth));
+    m_vScroll1->setEnabled(ScrollMath::ScrollEnabled(pictureHeight, viewportHeight));
 }
 
 void PreviewPane::panToOrigin()

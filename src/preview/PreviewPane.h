@@ -39,17 +39,12 @@ public:
     QScrollBar* hScroll1() const { return m_hScroll1; }
     QScrollBar* vScroll1() const { return m_vScroll1; }
 
-    // The viewport's inner size and the picture's size, in twips.
-    double viewportWidthTwips() const;
-    double viewportHeightTwips() const;
-    double pictureWidthTwips() const;
-    double pictureHeightTwips() const;
-
 private:
     void HScroll1_Change(int value);
     void VScroll1_Change(int value);
-    void setScrollMaxima();
-    void setScrollEnabled();
+    // Each bar's range, page step and enabled state for the picture's size
+    // against the viewport's inner size.
+    void fitScrollBars();
     void panToOrigin();
 
     QWidget& m_window;

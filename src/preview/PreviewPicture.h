@@ -11,7 +11,6 @@ public:
     explicit PreviewPicture(QWidget* parent = nullptr);
 
     void setPicture(const QImage& picture);
-    const QImage& picture() const { return m_picture; }
     bool hasPicture() const { return !m_picture.isNull(); }
     // The picture's size in pixels; an empty size while nothing is held.
     QSize naturalSize() const { return m_picture.size(); }

@@ -27,30 +27,11 @@ void collectControls(const QObject& container, QList<QWidget*>& controls)
     }
 }
 
-} // namespace
-
-bool operator==(const LayoutEntry& a, const LayoutEntry& b)
-{
-    return a.Left == b.Left && a.Top == b.Top && a.Width == b.Width && a.Height == b.Height;
-}
-
+// Positions and widths follow ratioX, tops and heights ratioY.
 LayoutEntry Scaled(const LayoutEntry& recorded, float ratioX, float ratioY)
 {
     return {ratioX * recorded.Left, ratioY * recorded.Top, ratioX * recorded.Width,
             ratioY * recorded.Height};
-}
-
-int ColumnWidth(double listWidthTwips)
-{
-    const double width = listWidthTwips / 3.0 - 150.0;
-    return Platform::roundHalfEven(std::clamp(width, 0.0, 32767.0));
-}
-
-QList<QWidget*> Controls(QWidget& window)
-{
-    QList<QWidget*> controls;
-    collectControls(window, controls);
-    return controls;
 }
 
 LayoutEntry GeometryOf(const QWidget& control)
@@ -65,6 +46,21 @@ LayoutEntry GeometryOf(const QWidget& control)
 void SetGeometry(QWidget& control, const LayoutEntry& twips)
 {
     control.setGeometry(Platform::twipsRect(twips.Left, twips.Top, twips.Width, twips.Height));
+}
+
+} // namespace
+
+int ColumnWidth(double listWidthTwips)
+{
+    const double width = listWidthTwips / 3.0 - 150.0;
+    return Platform::roundHalfEven(std::clamp(width, 0.0, 32767.0));
+}
+
+QList<QWidget*> Controls(QWidget& window)
+{
+    QList<QWidget*> controls;
+    collectControls(window, controls);
+    return controls;
 }
 
 void SetColumnWidths(ImageListView& list)

@@ -18,11 +18,6 @@ struct LayoutEntry {
     float Height = 0;
 };
 
-bool operator==(const LayoutEntry& a, const LayoutEntry& b);
-
-// Positions and widths follow ratioX, tops and heights ratioY.
-LayoutEntry Scaled(const LayoutEntry& recorded, float ratioX, float ratioY);
-
 // Width of each of the list's three columns for a list width in twips:
 // width / 3 - 150, halves to even, never below 0 nor above the 16-bit limit.
 int ColumnWidth(double listWidthTwips);
@@ -32,9 +27,6 @@ int ColumnWidth(double listWidthTwips);
 // those named "qt_..." are a widget's own internals, and separate windows are
 // not part of the layout; neither is entered.
 QList<QWidget*> Controls(QWidget& window);
-
-LayoutEntry GeometryOf(const QWidget& control);
-void SetGeometry(QWidget& control, const LayoutEntry& twips);
 
 // Gives each of the list's columns ColumnWidth of the list's width.
 void SetColumnWidths(ImageListView& list);
@@ -49,9 +41,6 @@ public:
     // recording. Controls are matched by identity: one added later is left
     // alone, one destroyed since is skipped.
     void ApplyLayout();
-
-    bool isRecorded() const { return !m_window.isNull(); }
-    int entryCount() const { return static_cast<int>(m_entries.size()); }
 
 private:
     struct Entry {

@@ -64,12 +64,6 @@ QByteArray exportToBuffer(const ImageListModel& model, const ExportHTML::Page& p
     return ExportHTML::write(buffer, model, page) ? buffer.data() : "<write failed>";
 }
 
-QByteArray readFile(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
-
 } // namespace
 
 class TestExportHTML : public QObject {
@@ -186,10 +180,10 @@ void TestExportHTML::exportsFromTheMainWindow()
     QCOMPARE(request.flags, 2);
     QCOMPARE(platform.messages.size(), 1);
     const QString name = QDir::toNativeSeparators(QStringLiteral("sub/a b.jpg"));
-    QCOMPARE(readFile(path), head(ExportHTML::escape(path).toUtf8()) +
-                                 row(QUrl::fromLocalFile(tree.path(name)).toEncoded(),
-                                     name.toUtf8(), "Start &lt;now&gt;", "") +
-                                 closing("HTML generated with Vemarill"));
+    QCOMPARE(readWholeFile(path), head(ExportHTML::escape(path).toUtf8()) +
+                                      row(QUrl::fromLocalFile(tree.path(name)).toEncoded(),
+                                          name.toUtf8(), "Start &lt;now&gt;", "") +
+                                      closing("HTML generated with Vemarill"));
 }
 
 QTEST_MAIN(TestExportHTML)

@@ -7,6 +7,12 @@
 #include <QImage>
 #include <QSize>
 
+QByteArray readWholeFile(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
 TempTree::TempTree() = default;
 
 QString TempTree::root() const

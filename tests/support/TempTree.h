@@ -6,6 +6,9 @@
 
 class QSize;
 
+// The whole content of a file, or "<missing>" when it cannot be read.
+QByteArray readWholeFile(const QString& path);
+
 // A scratch folder tree for one test, removed with the object.
 class TempTree {
 public:

@@ -18,12 +18,6 @@ QString native(const char* path)
     return QDir::toNativeSeparators(QString::fromUtf8(path));
 }
 
-QByteArray readFile(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
-
 const char* const kRowCommands[] = {"CmdSelectAll", "CmdDeselectAll", "CmdSaveImages",
                                     "CmdExportHTML", "CmdInvertSelection"};
 
@@ -261,13 +255,13 @@ void TestForm1::savesAndLoadsThroughTheDialog()
     QCOMPARE(save.filter, QStringLiteral("CSV Delimited files (*.csv)|*.csv"));
     QCOMPARE(save.flags, 2);
     const QByteArray expected = "A.JPG;Hello;Hola;\r\n" + native("sub/c.gif").toUtf8() + ";;;\r\n";
-    QCOMPARE(readFile(path), expected);
+    QCOMPARE(readWholeFile(path), expected);
 
     // Cancelling leaves the file as it is.
     list->setChecked(1, true);
     m_platform->cancelNextFile();
     click("CmdSaveImages");
-    QCOMPARE(readFile(path), expected);
+    QCOMPARE(readWholeFile(path), expected);
 
     // Load offers the path chosen last and rebuilds the list from the file, unchecked.
     m_platform->answerNextFile(path);
@@ -286,7 +280,7 @@ void TestForm1::savesAndLoadsThroughTheDialog()
     // Save right after a load writes an empty file; Select All visits the loaded rows.
     m_platform->answerNextFile(path);
     click("CmdSaveImages");
-    QCOMPARE(readFile(path), QByteArray());
+    QCOMPARE(readWholeFile(path), QByteArray());
     click("CmdSelectAll");
     QVERIFY(list->isChecked(0) && list->isChecked(1));
 

@@ -1,4 +1,5 @@
 #include "ImageListFile.h"
+#include "TempTree.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -32,12 +33,6 @@ ImageListRow row(const char* name, const char* source, const char* target, bool 
 {
     return ImageListRow{QString::fromUtf8(name), QString::fromUtf8(source),
                         QString::fromUtf8(target), checked};
-}
-
-QByteArray readFile(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
 }
 
 } // namespace
@@ -192,7 +187,7 @@ void TestImageListFile::roundTrips()
 
     // Saving with nothing checked replaces the file with an empty one.
     QVERIFY(ImageListFile::save(path, loaded, int(loaded.size())));
-    QCOMPARE(readFile(path), QByteArray());
+    QCOMPARE(readWholeFile(path), QByteArray());
 }
 
 void TestImageListFile::saveKeepsEarlierFileWhenItCannotWrite()
@@ -207,7 +202,7 @@ void TestImageListFile::saveKeepsEarlierFileWhenItCannotWrite()
                                  {row("a", "", "", true)}, 1, &error));
     QVERIFY(!error.isEmpty());
     QVERIFY(!ImageListFile::save(dir.path(), {row("a", "", "", true)}, 1));
-    QCOMPARE(readFile(path), QByteArray("old;;;\r\n"));
+    QCOMPARE(readWholeFile(path), QByteArray("old;;;\r\n"));
 }
 
 void TestImageListFile::loadOfMissingFileLeavesRowsAlone()

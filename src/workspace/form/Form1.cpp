@@ -65,8 +65,9 @@ Form1::Form1(QWidget* parent) : QWidget(parent)
     connect(CmdInvertSelection, &QPushButton::clicked, this, &Form1::CmdInvertSelection_Click);
     connect(CmdExportHTML, &QPushButton::clicked, this, &Form1::CmdExportHTML_Click);
     connect(CmdAbout, &QPushButton::clicked, this, &Form1::CmdAbout_Click);
-    connect(ImageList, &ImageListView::itemClick, this, &Form1::ImageList_Click);
-    connect(ImageList, &ImageListView::keyUp, this, &Form1::ImageList_KeyUp);
+    // A click and any key release both show the selected row's image.
+    connect(ImageList, &ImageListView::itemClick, this, &Form1::ImageList_ShowSelected);
+    connect(ImageList, &ImageListView::keyUp, this, &Form1::ImageList_ShowSelected);
     connect(ImageList, &ImageListView::mouseDown, this, &Form1::ImageList_MouseDown);
 
     cSubLV = std::make_unique<cSubclassListView>();
@@ -205,12 +206,7 @@ void Form1::CmdAbout_Click()
     frmAbout::showAbout(this);
 }
 
-void Form1::ImageList_Click()
-{
-    m_preview->ShowSelectedImage(LoadImages, *ImageList, TextFolder->text(), PreviousImagePath);
-}
-
-void Form1::ImageList_KeyUp()
+void Form1::ImageList_ShowSelected()
 {
     m_preview->ShowSelectedImage(LoadImages, *ImageList, TextFolder->text(), PreviousImagePath);
 }

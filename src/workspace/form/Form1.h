@@ -56,8 +56,7 @@ private:
     void CmdExportHTML_Click();
     void CmdAbout_Click();
     void setRowCommandsEnabled(bool enabled);
-    void ImageList_Click();
-    void ImageList_KeyUp();
+    void ImageList_ShowSelected();
     void ImageList_MouseDown(int button);
 
     QGroupBox* Frame1 = nullptr;

@@ -60,12 +60,6 @@ void ListFolder(const QString& folder, WalkState& state)
     }
 }
 
-void RemoveFirstFolder(QStringList& queue)
-{
-    if (!queue.isEmpty())
-        queue.removeFirst();
-}
-
 bool CollectFiles(const QString& root, WalkState& state, const KeepGoing& keepGoing)
 {
     state.RootFolder = root;

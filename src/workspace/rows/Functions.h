@@ -36,8 +36,6 @@ bool CollectFiles(const QString& root, WalkState& state, const KeepGoing& keepGo
 // through a symbolic link are left out.
 void ListFolder(const QString& folder, WalkState& state);
 
-void RemoveFirstFolder(QStringList& queue);
-
 // The path with the root text removed from its start (only there).
 QString RemoveRoot(const QString& path, const QString& root);
 

@@ -11,8 +11,15 @@
 namespace ImageListCommands {
 
 namespace {
-const QString kListFilter = QStringLiteral("CSV Delimited files (*.csv)|*.csv");
+
+void prepareListDialog(CommonDialog& dialog, const QString& title)
+{
+    dialog.dialogTitle = title;
+    dialog.filter = QStringLiteral("CSV Delimited files (*.csv)|*.csv");
+    dialog.flags = 2; // ask before overwriting
 }
+
+} // namespace
 
 void ShowCantAccessFile(QWidget* parent)
 {
@@ -46,9 +53,7 @@ SearchOutcome SearchImages(QWidget* parent, QString& rootFolder, ImageListModel&
 
 void LoadImageList(QWidget* parent, CommonDialog& dialog, ImageListModel& model)
 {
-    dialog.dialogTitle = QStringLiteral("Select a CSV file...");
-    dialog.filter = kListFilter;
-    dialog.flags = 2;
+    prepareListDialog(dialog, QStringLiteral("Select a CSV file..."));
     if (!dialog.showOpen())
         return;
     std::vector<ImageListRow> rows;
@@ -62,9 +67,7 @@ void LoadImageList(QWidget* parent, CommonDialog& dialog, ImageListModel& model)
 
 void SaveImageList(QWidget* parent, CommonDialog& dialog, const ImageListModel& model)
 {
-    dialog.dialogTitle = QStringLiteral("Specify a CSV file...");
-    dialog.filter = kListFilter;
-    dialog.flags = 2;
+    prepareListDialog(dialog, QStringLiteral("Specify a CSV file..."));
     if (!dialog.showSave())
         return;
     if (!ImageListFile::save(dialog.fileName(), model.rows(), ImageCount::value()))

@@ -161,24 +161,23 @@ void ImageListModel::setChecked(int index, bool checked)
     setData(this->index(index, Name), checked ? Qt::Checked : Qt::Unchecked, Qt::CheckStateRole);
 }
 
-void ImageListModel::emitCheckChanged(int first, int last)
+template <typename Change> void ImageListModel::changeChecks(int rowLimit, Change change)
 {
-    if (first <= last)
-        Q_EMIT dataChanged(index(first, Name), index(last, Name), {Qt::CheckStateRole});
+    const int last = std::min(rowLimit, rowCount()) - 1;
+    for (int i = 0; i <= last; ++i) {
+        bool& checked = m_rows[static_cast<size_t>(i)].checked;
+        checked = change(checked);
+    }
+    if (last >= 0)
+        Q_EMIT dataChanged(index(0, Name), index(last, Name), {Qt::CheckStateRole});
 }
 
 void ImageListModel::setAllChecked(int rowLimit, bool checked)
 {
-    const int last = std::min(rowLimit, rowCount()) - 1;
-    for (int i = 0; i <= last; ++i)
-        m_rows[static_cast<size_t>(i)].checked = checked;
-    emitCheckChanged(0, last);
+    changeChecks(rowLimit, [checked](bool) { return checked; });
 }
 
 void ImageListModel::invertChecked(int rowLimit)
 {
-    const int last = std::min(rowLimit, rowCount()) - 1;
-    for (int i = 0; i <= last; ++i)
-        m_rows[static_cast<size_t>(i)].checked = !m_rows[static_cast<size_t>(i)].checked;
-    emitCheckChanged(0, last);
+    changeChecks(rowLimit, [](bool checked) { return !checked; });
 }

@@ -45,7 +45,8 @@ public:
 private:
     QString& field(ImageListRow& row, int column);
     const QString& field(const ImageListRow& row, int column) const;
-    void emitCheckChanged(int first, int last);
+    // The bulk check commands: one dataChanged for the rows visited.
+    template <typename Change> void changeChecks(int rowLimit, Change change);
 
     std::vector<ImageListRow> m_rows;
     QString m_headers[ColumnCount];
