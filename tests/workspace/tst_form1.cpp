@@ -11,6 +11,11 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#ifdef Q_OS_UNIX
+#include <csignal>
+#include <sys/resource.h>
+#endif
+
 namespace {
 
 QString native(const char* path)
@@ -35,6 +40,7 @@ private Q_SLOTS:
     void savesAndLoadsThroughTheDialog();
     void reportsFilesItCannotUse();
     void browsesForFolder();
+    void failedWriteKeepsEarlierFiles();
 
 private:
     QPushButton* button(const char* name) const
@@ -336,6 +342,45 @@ void TestForm1::browsesForFolder()
     click("CmdBrowse");
     QCOMPARE(m_form->textFolder()->text(), m_tree->root());
     QVERIFY(m_platform->messages.isEmpty());
+}
+
+void TestForm1::failedWriteKeepsEarlierFiles()
+{
+#ifndef Q_OS_UNIX
+    QSKIP("needs a file size limit to make writes fail");
+#else
+    searchTree(*m_tree);
+    ImageListView* list = m_form->imageList();
+    for (int row = 0; row < list->itemCount(); ++row) {
+        list->setSubItem(row, 1, QString(400, QLatin1Char('s')));
+        list->setChecked(row, true);
+    }
+    const QString listPath = m_tree->path(QStringLiteral("out/list.csv"));
+    const QString pagePath = m_tree->path(QStringLiteral("out/page.htm"));
+    QVERIFY(m_tree->writeFile(QStringLiteral("out/list.csv"), "earlier list\r\n"));
+    QVERIFY(m_tree->writeFile(QStringLiteral("out/page.htm"), "earlier page"));
+
+    // A disk that fills up part-way: writes past 600 bytes fail with EFBIG.
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit old{};
+    QVERIFY(getrlimit(RLIMIT_FSIZE, &old) == 0);
+    rlimit low = old;
+    low.rlim_cur = 600;
+    QVERIFY(setrlimit(RLIMIT_FSIZE, &low) == 0);
+    m_platform->answerNextFile(listPath);
+    click("CmdSaveImages");
+    m_platform->answerNextFile(pagePath);
+    click("CmdExportHTML");
+    setrlimit(RLIMIT_FSIZE, &old);
+    std::signal(SIGXFSZ, oldHandler);
+
+    QCOMPARE(m_platform->messageTexts(), QStringList(2, QStringLiteral("Can't access file!")));
+    QCOMPARE(m_platform->messages.last().title, QStringLiteral("Warning"));
+    QCOMPARE(readWholeFile(listPath), QByteArray("earlier list\r\n"));
+    QCOMPARE(readWholeFile(pagePath), QByteArray("earlier page"));
+    QCOMPARE(QDir(m_tree->path(QStringLiteral("out"))).entryList(QDir::Files | QDir::Hidden),
+             (QStringList{QStringLiteral("list.csv"), QStringLiteral("page.htm")}));
+#endif
 }
 
 QTEST_MAIN(TestForm1)

@@ -3,6 +3,9 @@
 
 #include <QBuffer>
 #include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QScopeGuard>
 #include <QStringDecoder>
 #include <QTemporaryDir>
 #include <QTest>
@@ -203,6 +206,26 @@ void TestImageListFile::saveKeepsEarlierFileWhenItCannotWrite()
     QVERIFY(!error.isEmpty());
     QVERIFY(!ImageListFile::save(dir.path(), {row("a", "", "", true)}, 1));
     QCOMPARE(readWholeFile(path), QByteArray("old;;;\r\n"));
+
+    // A folder that takes no new file (no temporary) around a writable file:
+    // the file is written in place. Root ignores permissions, so it freezes
+    // the folder instead.
+    const QString folder = dir.path();
+    const bool root =
+        QFileInfo(folder).ownerId() == 0 && QFile::permissions(folder) != 0 &&
+        QProcess::execute(QStringLiteral("chattr"), {QStringLiteral("+i"), folder}) == 0;
+    if (!root)
+        QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    const auto unfreeze = qScopeGuard([&] {
+        if (root)
+            QProcess::execute(QStringLiteral("chattr"), {QStringLiteral("-i"), folder});
+        QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                          QFileDevice::ExeOwner);
+    });
+    if (QFile probe(dir.filePath(QStringLiteral("probe"))); probe.open(QIODevice::WriteOnly))
+        QSKIP("this folder cannot be made read-only here");
+    QVERIFY(ImageListFile::save(path, {row("new", "", "", true)}, 1, &error));
+    QCOMPARE(readWholeFile(path), QByteArray("new;;;\r\n"));
 }
 
 void TestImageListFile::loadOfMissingFileLeavesRowsAlone()
