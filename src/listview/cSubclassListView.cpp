@@ -13,11 +13,13 @@
 #include "Twips.h"
 #include "WindowHandles.h"
 
+#include <QCoreApplication>
 #include <QEvent>
 #include <QFocusEvent>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <limits>
 
 namespace {
 const char* const kTagProperty = "Tag";
@@ -32,6 +34,7 @@ cSubclassListView::cSubclassListView(QObject* parent) : QObject(parent) {}
 cSubclassListView::~cSubclassListView()
 {
     Destroy();
+    QCoreApplication::instance()->removeEventFilter(&mPressWatcher);
     if (mtextBox) {
         // An ending object raises no events: the open edit goes with its editor.
         mtextBox->removeEventFilter(this);
@@ -167,6 +170,7 @@ bool cSubclassListView::SubClassListView(ImageListView* ListView)
         mListView->setGridLines(true);
         mListView->setEditTriggers(QAbstractItemView::NoEditTriggers);
         mListView->installEventFilter(this);
+        mListObject = mListView.data();
         connect(mListView, &ImageListView::mouseDown, this,
                 &cSubclassListView::mListView_MouseDown);
         connect(mListView, &ImageListView::itemDblClick, this,
@@ -206,11 +210,14 @@ void cSubclassListView::createEditor()
     mtextBox = new QLineEdit(container);
     mtextBox->setObjectName(mEditorName);
     mtextBox->setFrame(false);
+    // A cell's text is edited whole, however long it is.
+    mtextBox->setMaxLength(std::numeric_limits<int>::max());
     SetPropertyTextBoxEdit(QColor(Qt::white), mtextBox->palette().color(QPalette::Text));
     mtextBox->setFont(mListView->font());
     mtextBox->hide();
     mtextBox->raise();
     mtextBox->installEventFilter(this);
+    mEditorObject = mtextBox.data();
     connect(mtextBox, &QLineEdit::textChanged, this, &cSubclassListView::mtextBox_Change);
 }
 
@@ -481,6 +488,8 @@ void cSubclassListView::BeginEdit()
         return;
     const QString text = cellText(mLastHit.row, mLastHit.column);
     mtextBox->setText(text);
+    // Every press in the window comes here first while the editor is open.
+    QCoreApplication::instance()->installEventFilter(&mPressWatcher);
     mtextBox->show();
     mtextBox->setFocus(Qt::OtherFocusReason);
     mtextBox->selectAll();
@@ -558,6 +567,7 @@ bool cSubclassListView::editorVisible() const
 
 void cSubclassListView::hideEditor()
 {
+    QCoreApplication::instance()->removeEventFilter(&mPressWatcher);
     if (!mtextBox || mtextBox->isHidden())
         return;
     const bool hadFocus = mtextBox->hasFocus();
@@ -646,7 +656,9 @@ bool cSubclassListView::typedIntoEditor(const QString& typed)
 
 bool cSubclassListView::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == mtextBox) {
+    // Plain object pointers: the editor and the list reach here while they are
+    // being destroyed, when they are no longer of their own class.
+    if (watched == mEditorObject) {
         if (event->type() == QEvent::KeyPress) {
             const auto* key = static_cast<QKeyEvent*>(event);
             char16_t KeyAscii = 0;
@@ -677,9 +689,27 @@ bool cSubclassListView::eventFilter(QObject* watched, QEvent* event)
                 qobject_cast<QLineEdit*>(watched))
                 mtextBox_LostFocus();
         }
-    } else if (watched == mListView && event->type() == QEvent::FontChange && mtextBox) {
+    } else if (watched == mListObject && event->type() == QEvent::FontChange && mtextBox) {
         // The editor shares the list's font.
         mtextBox->setFont(mListView->font());
     }
     return QObject::eventFilter(watched, event);
+}
+
+// A click on a control that takes no focus (a scroll bar, a frame) moves no
+// focus, yet it is a move to another control all the same.
+bool cSubclassListView::PressWatcher::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::MouseButtonPress)
+        m_owner.pressedOutsideEditor(watched);
+    return false;
+}
+
+void cSubclassListView::pressedOutsideEditor(QObject* target)
+{
+    if (!editorVisible() || target == mEditorObject || !target->isWidgetType())
+        return;
+    const auto* widget = static_cast<QWidget*>(target);
+    if (widget->window() == mtextBox->window() && !mtextBox->isAncestorOf(widget))
+        CommitEdit();
 }

@@ -117,6 +117,18 @@ private:
         int column = -1;
     };
 
+    // Sees every mouse press of the application while the editor is open.
+    class PressWatcher : public QObject {
+    public:
+        explicit PressWatcher(cSubclassListView& owner) : m_owner(owner) {}
+
+    protected:
+        bool eventFilter(QObject* watched, QEvent* event) override;
+
+    private:
+        cSubclassListView& m_owner;
+    };
+
     struct Tracking {
         QPointer<QWidget> widget;
         bool before = false;
@@ -154,6 +166,7 @@ private:
     void setCellText(int row, int column, const QString& text);
     void splitRow(int row, int column, const QString& text);
     bool typedIntoEditor(const QString& typed);
+    void pressedOutsideEditor(QObject* target);
     std::uintptr_t hoverTimerId() const;
 
     HeaderItems::HeaderItemRecord mHeaderItem;
@@ -179,8 +192,11 @@ private:
     LastHitTest mLastHit;
     QPointer<QLineEdit> mtextBox;
     QPointer<ImageListView> mListView;
+    QPointer<QObject> mEditorObject;
+    QPointer<QObject> mListObject;
     bool mMouseInList = false;
     HookRegistry mHooks{*this};
     std::vector<Tracking> mTracking;
     bool mCommitting = false;
+    PressWatcher mPressWatcher{*this};
 };

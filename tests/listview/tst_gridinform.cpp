@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTest>
 
 // The editable grid as the main window sets it up: a translator double-clicks
@@ -20,6 +21,7 @@ class TestGridInForm : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void boundAtStartUpAndEditsFoundImages();
+    void keepsHugeAndOldListTextsWhole();
 };
 
 void TestGridInForm::boundAtStartUpAndEditsFoundImages()
@@ -71,6 +73,41 @@ void TestGridInForm::boundAtStartUpAndEditsFoundImages()
     QVERIFY(list->isChecked(2) && list->isChecked(3));
     QVERIFY(!grid->editor()->isVisible());
     QVERIFY(platform.messages.isEmpty());
+}
+
+void TestGridInForm::keepsHugeAndOldListTextsWhole()
+{
+    FakePlatform platform;
+    TempTree tree;
+    // An older Windows-1252 list, with a cell longer than any line edit's default.
+    const QByteArray huge(200000, 'w');
+    QVERIFY(tree.writeFile(u"old.csv"_qs, "caf\xe9.png;" + huge + ";\x80;\r\nb.png;;;\r\n"));
+    Form1 form;
+    form.show();
+    QApplication::setActiveWindow(&form);
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    platform.answerNextFile(tree.path(u"old.csv"_qs));
+    QTest::mouseClick(form.findChild<QPushButton*>(u"CmdLoadImages"_qs), Qt::LeftButton);
+    QCOMPARE(platform.messageTexts(),
+             QStringList{u"The file was not UTF-8 and was read as Windows-1252."_qs});
+    ImageListView* list = form.imageList();
+    QCOMPARE(list->itemText(0), u"caf\u00e9.png"_qs);
+    QCOMPARE(list->subItem(0, 2), u"\u20ac"_qs);
+
+    // The cell shows its start only; the editor and the row hold it whole.
+    const QModelIndex cell = list->imageListModel()->index(0, 1);
+    QVERIFY(cell.data(Qt::DisplayRole).toString().size() <= ImageListModel::kShownLimit + 1);
+    QVERIFY(!list->viewport()->grab().isNull());
+    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(cell).center());
+    cSubclassListView* grid = form.subLV();
+    QCOMPARE(grid->editor()->text().size(), huge.size());
+
+    // A click on a scroll bar takes no focus, yet it ends the edit.
+    grid->editor()->setText(u"short"_qs);
+    auto* bar = form.findChild<QScrollBar*>(u"VScroll1"_qs);
+    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->rect().center());
+    QVERIFY(!grid->editor()->isVisible());
+    QCOMPARE(list->subItem(0, 1), u"short"_qs);
 }
 
 QTEST_MAIN(TestGridInForm)

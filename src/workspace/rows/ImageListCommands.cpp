@@ -57,12 +57,17 @@ void LoadImageList(QWidget* parent, CommonDialog& dialog, ImageListModel& model)
     if (!dialog.showOpen())
         return;
     std::vector<ImageListRow> rows;
-    if (!ImageListFile::load(dialog.fileName(), rows)) {
+    ImageListFile::Encoding encoding = ImageListFile::Encoding::System;
+    if (!ImageListFile::load(dialog.fileName(), rows, nullptr, &encoding)) {
         ShowCantAccessFile(parent);
         return;
     }
     model.setRows(std::move(rows));
     ImageCount::set(model.rowCount());
+    if (encoding == ImageListFile::Encoding::Windows1252)
+        Platform::showMessage(
+            {parent, QStringLiteral("The file was not UTF-8 and was read as Windows-1252."),
+             Platform::kApplicationTitle, Platform::MessageIcon::Information});
 }
 
 void SaveImageList(QWidget* parent, CommonDialog& dialog, const ImageListModel& model)

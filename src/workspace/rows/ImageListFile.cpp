@@ -96,35 +96,86 @@ qsizetype lineEndFrom(QByteArrayView bytes, qsizetype from)
     return from;
 }
 
+bool systemIsUtf8()
+{
+    QStringEncoder encoder(QStringConverter::System);
+    static const bool utf8 = QByteArray(encoder(u"\u00e9")) == "\xc3\xa9";
+    return utf8;
+}
+
+// Bytes 0x80 to 0x9F of Windows-1252; the five it leaves undefined keep
+// their own value, so that no byte is ever lost.
+constexpr char16_t kWindows1252High[32] = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+QChar* decodeWindows1252(QChar* out, QByteArrayView bytes)
+{
+    for (const char c : bytes) {
+        const auto byte = static_cast<unsigned char>(c);
+        *out++ = QChar(byte >= 0x80 && byte < 0xA0 ? kWindows1252High[byte - 0x80] : byte);
+    }
+    return out;
+}
+
+// Decoded a slice of whole lines at a time into one reused buffer, rather
+// than all at once: a large file then costs no second, twice as large copy.
+// False when the bytes are no valid text in the system encoding.
+bool appendAllRows(QByteArrayView all, std::vector<ImageListRow>& rows, bool windows1252)
+{
+    constexpr qsizetype kSlice = 1 << 16;
+    // Stateless: a broken character at a slice's end must show there, not be
+    // carried over past the line end.
+    QStringDecoder decoder(QStringConverter::System, QStringConverter::Flag::Stateless);
+    QString buffer;
+    for (qsizetype pos = 0; pos < all.size();) {
+        const qsizetype end = lineEndFrom(all, std::min(pos + kSlice, all.size()));
+        const QByteArrayView slice = all.sliced(pos, end - pos);
+        buffer.resize(std::max(decoder.requiredSpace(slice.size()), slice.size()));
+        const QChar* written = windows1252 ? decodeWindows1252(buffer.data(), slice)
+                                           : decoder.appendToBuffer(buffer.data(), slice);
+        if (decoder.hasError())
+            return false;
+        appendRows(QStringView(buffer.constData(), written), rows);
+        pos = end;
+    }
+    return true;
+}
+
 } // namespace
 
-bool read(QIODevice& device, std::vector<ImageListRow>& rows, QString* errorString)
+void readBytes(QByteArrayView bytes, std::vector<ImageListRow>& rows, Encoding* encoding)
+{
+    rows.clear();
+    rows.reserve(static_cast<size_t>(std::count(bytes.begin(), bytes.end(), '\n')) + 1);
+    Encoding used = Encoding::System;
+    if (!appendAllRows(bytes, rows, false)) {
+        rows.clear();
+        // An older file from a Windows-1252 system: every byte is a character
+        // there, where UTF-8 would turn the broken ones into replacements.
+        if (systemIsUtf8()) {
+            used = Encoding::Windows1252;
+            appendAllRows(bytes, rows, true);
+        } else {
+            QStringDecoder decoder(QStringConverter::System);
+            const QString text = decoder(bytes);
+            appendRows(text, rows);
+        }
+    }
+    if (encoding)
+        *encoding = used;
+}
+
+bool read(QIODevice& device, std::vector<ImageListRow>& rows, QString* errorString,
+          Encoding* encoding)
 {
     if (!device.isReadable()) {
         if (errorString)
             *errorString = device.errorString();
         return false;
     }
-    const QByteArray bytes = device.readAll();
-    rows.clear();
-    rows.reserve(static_cast<size_t>(std::count(bytes.begin(), bytes.end(), '\n')) + 1);
-
-    // Decoded a slice of whole lines at a time into one reused buffer, rather
-    // than all at once: a large file then costs no second, twice as large copy.
-    // Stateless: a broken character at a slice's end must become a
-    // replacement there, not be carried over past the line end.
-    constexpr qsizetype kSlice = 1 << 16;
-    QStringDecoder decoder(QStringConverter::System, QStringConverter::Flag::Stateless);
-    QString buffer;
-    const QByteArrayView all(bytes);
-    for (qsizetype pos = 0; pos < all.size();) {
-        const qsizetype end = lineEndFrom(all, std::min(pos + kSlice, all.size()));
-        const QByteArrayView slice = all.sliced(pos, end - pos);
-        buffer.resize(decoder.requiredSpace(slice.size()));
-        const QChar* written = decoder.appendToBuffer(buffer.data(), slice);
-        appendRows(QStringView(buffer.constData(), written), rows);
-        pos = end;
-    }
+    readBytes(device.readAll(), rows, encoding);
     return true;
 }
 
@@ -156,22 +207,33 @@ bool write(QIODevice& device, const std::vector<ImageListRow>& rows, int rowLimi
     return flush();
 }
 
-bool load(const QString& path, std::vector<ImageListRow>& rows, QString* errorString)
+bool load(const QString& path, std::vector<ImageListRow>& rows, QString* errorString,
+          Encoding* encoding)
 {
+    const auto fail = [errorString](const QString& error) {
+        if (errorString)
+            *errorString = error;
+        return false;
+    };
     // Only a plain file: a device or a pipe picked in the dialog could block
     // the window or never end.
-    if (!QFileInfo(path).isFile()) {
-        if (errorString)
-            *errorString = QStringLiteral("Not a file");
-        return false;
-    }
+    const QFileInfo before(path);
+    if (!before.isFile())
+        return fail(QStringLiteral("Not a file"));
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        if (errorString)
-            *errorString = file.errorString();
-        return false;
-    }
-    return read(file, rows, errorString);
+    if (!file.open(QIODevice::ReadOnly))
+        return fail(file.errorString());
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return fail(file.errorString());
+    // Another program writing the file meanwhile would leave a cut-off last
+    // row that looks like a whole one.
+    const QFileInfo after(path);
+    if (bytes.size() != before.size() || after.size() != before.size() ||
+        after.lastModified() != before.lastModified())
+        return fail(QStringLiteral("The file changed while it was read"));
+    readBytes(bytes, rows, encoding);
+    return true;
 }
 
 bool save(const QString& path, const std::vector<ImageListRow>& rows, int rowLimit,

@@ -41,6 +41,18 @@ const QString& ImageListModel::field(const ImageListRow& row, int column) const
     return fieldOf(row, column);
 }
 
+QString ImageListModel::shownText(const QString& text)
+{
+    // Every paint shapes the shown text whole: a cell of megabytes would
+    // take seconds each time. The row keeps the whole text.
+    if (text.size() <= kShownLimit)
+        return text;
+    qsizetype cut = kShownLimit;
+    if (text.at(cut - 1).isHighSurrogate())
+        --cut;
+    return text.first(cut) + QChar(0x2026);
+}
+
 QVariant ImageListModel::data(const QModelIndex& index, int role) const
 {
     if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid))
@@ -48,6 +60,7 @@ QVariant ImageListModel::data(const QModelIndex& index, int role) const
     const ImageListRow& r = row(index.row());
     switch (role) {
     case Qt::DisplayRole:
+        return shownText(field(r, index.column()));
     case Qt::EditRole:
         return field(r, index.column());
     case Qt::CheckStateRole:

@@ -14,6 +14,10 @@ public:
     enum Column { Name = 0, SourceText = 1, TargetText = 2, ColumnCount = 3 };
     Q_ENUM(Column)
 
+    // A cell shows at most this many characters of its text, then an ellipsis.
+    static constexpr qsizetype kShownLimit = 4096;
+    static QString shownText(const QString& text);
+
     explicit ImageListModel(QObject* parent = nullptr);
 
     int rowCount(const QModelIndex& parent = {}) const override;

@@ -218,7 +218,9 @@ void ImageListView::mousePressEvent(QMouseEvent* event)
     QTreeView::mousePressEvent(event);
     m_pressedInside = true;
     const QPoint inControl = viewport()->mapTo(this, event->position().toPoint());
-    Q_EMIT mouseDown(buttonCode(event->buttons() | event->button()), shiftCode(event->modifiers()),
+    // The button pressed now, not those held: a right press with the left
+    // held is still a right press.
+    Q_EMIT mouseDown(buttonCode(event->button()), shiftCode(event->modifiers()),
                      Platform::pixelsToTwipsX(inControl.x()),
                      Platform::pixelsToTwipsY(inControl.y()));
 }
