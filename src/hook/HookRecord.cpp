@@ -3,8 +3,18 @@
 #include "HookOwner.h"
 #include "Painting.h"
 
+#include <QHash>
 #include <QPaintEvent>
 #include <QWidget>
+
+namespace {
+// The latest hook of each hooked window, where a new hook joins the chain.
+QHash<Platform::Hwnd, HookRecord*>& latestHooks()
+{
+    static QHash<Platform::Hwnd, HookRecord*> hooks;
+    return hooks;
+}
+} // namespace
 
 HookRecord::HookRecord(QObject* target, Platform::Hwnd hwnd, HookOwner* owner, int ordinal,
                        std::intptr_t userValue, bool unicode)
@@ -16,6 +26,19 @@ HookRecord::HookRecord(QObject* target, Platform::Hwnd hwnd, HookOwner* owner, i
 HookRecord::~HookRecord()
 {
     Platform::removeDestroyListener(m_hwnd, this);
+    if (m_previous)
+        m_previous->m_next = m_next;
+    if (m_next) {
+        m_next->m_previous = m_previous;
+        return;
+    }
+    const auto latest = latestHooks().find(m_hwnd);
+    if (latest == latestHooks().end() || *latest != this)
+        return;
+    if (m_previous)
+        *latest = m_previous;
+    else
+        latestHooks().erase(latest);
 }
 
 bool HookRecord::install()
@@ -23,6 +46,11 @@ bool HookRecord::install()
     if (!m_target || m_target->thread() != thread())
         return false;
     m_target->installEventFilter(this);
+    HookRecord*& latest = latestHooks()[m_hwnd];
+    m_previous = latest;
+    if (m_previous)
+        m_previous->m_next = this;
+    latest = this;
     Platform::addDestroyListener(m_hwnd, this);
     return true;
 }
@@ -44,11 +72,18 @@ Platform::LResult HookRecord::callOriginal(Platform::Msg uMsg, Platform::WParam 
     if (m_targetGone)
         return 0;
     Platform::WindowMessageEvent message(uMsg, wParam, lParam);
-    return Platform::CallWindowProc(m_target, &message);
+    return deliver(m_previous, m_target, &message);
 }
 
 bool HookRecord::eventFilter(QObject* watched, QEvent* event)
 {
+    HookRecord* passOnTo = nullptr; // Qt passes the event on by itself
+    return filter(watched, event, passOnTo);
+}
+
+bool HookRecord::filter(QObject* watched, QEvent* event, HookRecord*& passOnTo)
+{
+    passOnTo = m_previous;
     if (m_shutdown == Live && m_before.count == 0 && m_after.count == 0)
         return false;
     if (watched != m_target)
@@ -57,13 +92,29 @@ bool HookRecord::eventFilter(QObject* watched, QEvent* event)
     Platform::mapEvent(watched, event, mapped);
     if (m_shutdown == Live && !wants(mapped))
         return false;
-    return process(watched, event, mapped);
+    return process(watched, event, mapped, passOnTo);
 }
 
-// Returning false lets Qt pass the event on to the widget's own handling: that
-// is the previous procedure whenever nothing has to run after it. It runs here
-// only for an after-call; a Paint that a before-call has painted is not passed on.
-bool HookRecord::process(QObject* watched, QEvent* event, const Platform::MappedEvent& mapped)
+// A callback may unhook any record of the chain, this one included, so each
+// step reads its successor only once the step is done.
+Platform::LResult HookRecord::deliver(HookRecord* first, QObject* watched, QEvent* event)
+{
+    for (HookRecord* record = first; record;) {
+        HookRecord* next = nullptr;
+        if (record->filter(watched, event, next)) {
+            const Platform::WindowMessageEvent* sent = Platform::WindowMessageEvent::from(event);
+            return sent ? sent->result() : 1;
+        }
+        record = next;
+    }
+    return Platform::CallWindowProc(watched, event);
+}
+
+// Returning false lets the event go on to the previous procedure: that is
+// enough whenever nothing has to run after it. It runs here only for an
+// after-call; a Paint that a before-call has painted is not passed on.
+bool HookRecord::process(QObject* watched, QEvent* event, const Platform::MappedEvent& mapped,
+                         HookRecord*& passOnTo)
 {
     ++m_activeCalls;
     Platform::WindowMessageEvent* sent = Platform::WindowMessageEvent::from(event);
@@ -100,18 +151,20 @@ bool HookRecord::process(QObject* watched, QEvent* event, const Platform::Mapped
             retValue = 0;
             event->accept();
         } else if (m_after.matches(message.message)) {
-            retValue = Platform::CallWindowProc(watched, event);
+            retValue = deliver(m_previous, watched, event);
             if (m_shutdown == WindowDestroyed)
                 return leaveDestroyed(event);
         } else {
+            passOnTo = m_previous;
             return leave(false);
         }
 
         if (m_shutdown != Live && m_activeCalls == 1) {
             if (primary && sent)
                 sent->setResult(retValue);
+            passOnTo = m_previous;
             remove();
-            return primary; // a leading message's event still goes on to the widget
+            return primary; // a leading message's event still goes on
         }
         if (m_after.matches(message.message)) {
             callback(false, handled, retValue, message);

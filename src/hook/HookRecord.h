@@ -16,6 +16,13 @@ class HookOwner;
 // it is released only by its own removal, at the end of the outermost message
 // of its window after a removal was asked for (ssc_UnSubclass) or the window
 // was destroyed. Records do not keep their owner alive.
+//
+// Several hooks on one window (from different owners) form a chain in the
+// order of installation: a hook's previous procedure is the hook installed
+// before it, and only the first one's is the widget's own handling. Qt runs
+// the filters latest first, so a hook that lets an event go on reaches the
+// earlier hooks anyway; a hook that has to run after its previous procedure
+// walks the chain itself.
 class HookRecord final : public QObject,
                          public ThunkRecord,
                          private Platform::WindowDestroyListener {
@@ -33,7 +40,8 @@ public:
     // Shutdown flag 1, both tables emptied, WM_NULL sent so that the entry
     // procedure removes the hook. Nothing when a removal is already under way.
     void requestRemoval();
-    // The window's previous procedure with a message, past this hook.
+    // The window's previous procedure with a message: the earlier hooks, then
+    // the widget.
     Platform::LResult callOriginal(Platform::Msg uMsg, Platform::WParam wParam,
                                    Platform::LParam lParam);
 
@@ -54,7 +62,14 @@ private:
     // The entry procedure for WM_DESTROY.
     void windowDestroyed(Platform::Hwnd hwnd) override;
 
-    bool process(QObject* watched, QEvent* event, const Platform::MappedEvent& mapped);
+    // False: the event goes on to passOnTo, the hook installed before this
+    // one as it is at the return (this record may be gone by then).
+    bool filter(QObject* watched, QEvent* event, HookRecord*& passOnTo);
+    bool process(QObject* watched, QEvent* event, const Platform::MappedEvent& mapped,
+                 HookRecord*& passOnTo);
+    // As Qt would deliver the event from `first` on: each hook until one
+    // keeps it, then the widget's own handling.
+    static Platform::LResult deliver(HookRecord* first, QObject* watched, QEvent* event);
     bool wants(const Platform::MappedEvent& mapped) const;
     void callback(bool before, bool& handled, Platform::LResult& retValue,
                   const Platform::Message& message);
@@ -73,5 +88,7 @@ private:
     std::intptr_t m_userValue;
     bool m_unicode; // kept as asked; Qt has one text API, so it changes nothing
     QObject* m_target;
-    bool m_targetGone = false; // the window was destroyed inside one of our calls
+    bool m_targetGone = false;        // the window was destroyed inside one of our calls
+    HookRecord* m_previous = nullptr; // installed before this one on the window
+    HookRecord* m_next = nullptr;     // installed after it
 };

@@ -77,9 +77,10 @@ public:
                       HookOwner* owner = nullptr, bool unicode = false);
     void ssc_AddMsg(Platform::Hwnd hwnd, Platform::Msg uMsg, MsgWhen when);
     void ssc_DelMsg(Platform::Hwnd hwnd, Platform::Msg uMsg, MsgWhen when);
-    // The widget's own handling of a message sent past the hook (a
-    // WindowMessageEvent: a Qt event cannot be rebuilt from a message); 0
-    // when the window has no live hook.
+    // The previous procedure of the hook with a message (a WindowMessageEvent:
+    // a Qt event cannot be rebuilt from a message): the hooks installed on the
+    // window before it, then the widget's own handling; 0 when the window has
+    // no live hook.
     Platform::LResult ssc_CallOriginal(Platform::Hwnd hwnd, Platform::Msg uMsg,
                                        Platform::WParam wParam = 0, Platform::LParam lParam = 0);
     std::intptr_t ssc_UserValue(Platform::Hwnd hwnd);

@@ -10,6 +10,7 @@
 #include <QStandardItemModel>
 #include <QTest>
 #include <QTreeView>
+#include <array>
 #include <memory>
 
 using namespace Platform;
@@ -265,6 +266,85 @@ private Q_SLOTS:
         first.hooks.ssc_UnSubclass(hb);
         SendMessage(hb, WM_USER, 0, 0);
         QCOMPARE(order, (QList<int>{1, 2, 2}));
+    }
+
+    // Hooks of several owners on one window, installed E (earliest), M, L:
+    // each hook's previous procedure is the hook installed before it.
+    void stackedHooksCallTheirPreviousHook_data()
+    {
+        QTest::addColumn<QList<int>>("tables"); // MsgWhen of each hook, earliest first
+        QTest::addColumn<int>("handler");       // its before-call handles; -1 none
+        QTest::addColumn<int>("unhooked");      // removed before the message; -1 none
+        QTest::addColumn<bool>("callOriginal"); // sent through L's ssc_CallOriginal
+        QTest::addColumn<bool>("click");        // a mouse press instead of WM_USER
+        QTest::addColumn<QString>("order");
+        QTest::addColumn<bool>("reached"); // the widget handled the message
+
+        const QList<int> two{MsgBeforeAndAfter, MsgBeforeAndAfter};
+        const QList<int> three{MsgBeforeAndAfter, MsgBeforeAndAfter, MsgBeforeAndAfter};
+        QTest::newRow("after tables") << two << -1 << -1 << false << false << "Lb Eb Ea La" << true;
+        QTest::newRow("a click") << two << -1 << -1 << false << true << "Lb Eb Ea La" << true;
+        QTest::newRow("only L after")
+            << QList<int>{MsgBefore, MsgAfter} << -1 << -1 << false << false << "Eb La" << true;
+        QTest::newRow("E handles") << two << 0 << -1 << false << false << "Lb Eb La" << false;
+        QTest::newRow("L handles") << two << 1 << -1 << false << false << "Lb" << false;
+        QTest::newRow("three") << three << -1 << -1 << false << false << "Lb Mb Eb Ea Ma La"
+                               << true;
+        QTest::newRow("three, M before only")
+            << QList<int>{MsgBeforeAndAfter, MsgBefore, MsgBeforeAndAfter} << -1 << -1 << false
+            << false << "Lb Mb Eb Ea La" << true;
+        QTest::newRow("three, M handles")
+            << three << 1 << -1 << false << false << "Lb Mb La" << false;
+        QTest::newRow("three, M unhooked")
+            << three << -1 << 1 << false << false << "Lb Eb Ea La" << true;
+        QTest::newRow("call original") << two << -1 << -1 << true << false << "Eb Ea" << true;
+        QTest::newRow("call original, E handles")
+            << two << 0 << -1 << true << false << "Eb" << false;
+        QTest::newRow("call original, M unhooked")
+            << three << -1 << 1 << true << false << "Eb Ea" << true;
+    }
+
+    void stackedHooksCallTheirPreviousHook()
+    {
+        QFETCH(QList<int>, tables);
+        QFETCH(int, handler);
+        QFETCH(int, unhooked);
+        QFETCH(bool, callOriginal);
+        QFETCH(bool, click);
+        QFETCH(QString, order);
+        QFETCH(bool, reached);
+
+        CountingWidget widget;
+        std::array<RecordingOwner, 3> owners;
+        const QString names = tables.size() == 2 ? QStringLiteral("EL") : QStringLiteral("EML");
+        QStringList seen;
+        Hwnd hwnd = 0;
+        for (int i = 0; i < tables.size(); ++i) {
+            RecordingOwner& owner = owners[static_cast<std::size_t>(i)];
+            hwnd = owner.hook(&widget, {WM_USER, WM_LBUTTONDOWN}, MsgWhen(tables[i]));
+            owner.onMessage = [&, i](const Call& call, bool& handled, LResult& retValue,
+                                     std::intptr_t&) {
+                seen.append(names[i] + QLatin1Char(call.before ? 'b' : 'a'));
+                if (call.before && i == handler) {
+                    handled = true;
+                    retValue = 7;
+                }
+            };
+        }
+        if (unhooked >= 0)
+            owners[static_cast<std::size_t>(unhooked)].hooks.ssc_UnSubclass(hwnd);
+
+        RecordingOwner& latest = owners[static_cast<std::size_t>(tables.size() - 1)];
+        if (click) {
+            pressLeft(&widget, QPoint(1, 1));
+            QCOMPARE(widget.presses, reached ? 1 : 0);
+        } else {
+            const LResult result = callOriginal ? latest.hooks.ssc_CallOriginal(hwnd, WM_USER, 2, 3)
+                                                : SendMessage(hwnd, WM_USER, 2, 3);
+            QCOMPARE(result, reached ? 5 : 7);
+            QCOMPARE(widget.received.count(WM_USER), reached ? 1 : 0);
+        }
+        QCOMPARE(seen.join(QLatin1Char(' ')), order);
     }
 
     void aPaintingBeforeCallLeavesTheWidgetNothingToPaint()
