@@ -505,6 +505,10 @@ void cSubclassListView::CommitEdit()
     const bool open = mLastHit.row > -1 && editorVisible();
     const QString text = mtextBox->text();
     bool written = false;
+    // The text and the split it may make are one step to undo.
+    ImageListModel* model = mListView ? mListView->imageListModel() : nullptr;
+    if (model)
+        model->beginEditGroup(QStringLiteral("Edit"));
     if (open) {
         bool Cancel = false;
         if (text != mtextBox->property(kTagProperty).toString()) {
@@ -520,6 +524,8 @@ void cSubclassListView::CommitEdit()
     // Only a written text is split, and only in the text columns.
     if (written && mLastHit.column != 0)
         splitRow(mLastHit.row, mLastHit.column, text);
+    if (model)
+        model->endEditGroup();
     mCommitting = false;
 }
 

@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QUrl>
 #include <QWidget>
 
@@ -38,6 +39,25 @@ void realMessageBox(const MessageBoxRequest& request)
     QMessageBox box(toQtIcon(request.icon), request.title, request.text, QMessageBox::Ok,
                     request.parent);
     box.exec();
+}
+
+int realQuestion(const QuestionRequest& request)
+{
+    QMessageBox box(QMessageBox::Question, request.title, request.text, QMessageBox::NoButton,
+                    request.parent);
+    QList<QAbstractButton*> buttons;
+    for (qsizetype i = 0; i < request.buttons.size(); ++i) {
+        const bool last = i + 1 == request.buttons.size();
+        buttons.append(box.addButton(request.buttons.at(i),
+                                     last ? QMessageBox::RejectRole : QMessageBox::AcceptRole));
+    }
+    if (buttons.isEmpty())
+        return -1;
+    box.setDefaultButton(static_cast<QPushButton*>(buttons.first()));
+    box.setEscapeButton(buttons.last());
+    box.exec();
+    const qsizetype chosen = buttons.indexOf(box.clickedButton());
+    return static_cast<int>(chosen < 0 ? buttons.size() - 1 : chosen);
 }
 
 std::optional<QString> realFileDialog(const FileDialogRequest& request)
@@ -103,6 +123,11 @@ ShellHandler& shellHandler()
     static ShellHandler handler;
     return handler;
 }
+QuestionHandler& questionHandler()
+{
+    static QuestionHandler handler;
+    return handler;
+}
 
 } // namespace
 
@@ -129,6 +154,11 @@ bool shellExecute(const ShellRequest& request)
     return shellHandler() ? shellHandler()(request) : realShell(request);
 }
 
+int askQuestion(const QuestionRequest& request)
+{
+    return questionHandler() ? questionHandler()(request) : realQuestion(request);
+}
+
 void setMessageBoxHandler(MessageBoxHandler handler)
 {
     messageBoxHandler() = std::move(handler);
@@ -144,6 +174,10 @@ void setFolderPickerHandler(FolderPickerHandler handler)
 void setShellHandler(ShellHandler handler)
 {
     shellHandler() = std::move(handler);
+}
+void setQuestionHandler(QuestionHandler handler)
+{
+    questionHandler() = std::move(handler);
 }
 
 QString toQtNameFilter(const QString& filter)

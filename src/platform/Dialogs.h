@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <functional>
 #include <optional>
 
@@ -30,6 +31,15 @@ struct FileDialogRequest {
     QString fileName;
 };
 
+// A question with buttons of its own, the first the default; the last one
+// cancels (Esc and closing the box choose it too).
+struct QuestionRequest {
+    QWidget* parent = nullptr;
+    QString text;
+    QString title;
+    QStringList buttons;
+};
+
 struct ShellRequest {
     QWidget* owner = nullptr;
     QString verb; // "Edit", "Open"
@@ -42,17 +52,21 @@ using FileDialogHandler = std::function<std::optional<QString>(const FileDialogR
 // The chosen folder, or an empty string when the user cancelled.
 using FolderPickerHandler = std::function<QString(QWidget* parent)>;
 using ShellHandler = std::function<bool(const ShellRequest&)>;
+// The index of the button chosen.
+using QuestionHandler = std::function<int(const QuestionRequest&)>;
 
 void showMessage(const MessageBoxRequest& request);
 std::optional<QString> showFileDialog(const FileDialogRequest& request);
 QString browseForFolder(QWidget* parent);
 bool shellExecute(const ShellRequest& request);
+int askQuestion(const QuestionRequest& request);
 
 // An empty handler puts the real one back.
 void setMessageBoxHandler(MessageBoxHandler handler);
 void setFileDialogHandler(FileDialogHandler handler);
 void setFolderPickerHandler(FolderPickerHandler handler);
 void setShellHandler(ShellHandler handler);
+void setQuestionHandler(QuestionHandler handler);
 
 // "desc|pattern" as a Qt name filter: "desc (pattern)", unless desc already
 // ends with the pattern in parentheses.

@@ -6,20 +6,23 @@
 
 namespace ExportHTML {
 
-void ExportToHTML(QWidget* parent, CommonDialog& dialog, const ImageListModel& list,
+bool ExportToHTML(QWidget* parent, CommonDialog& dialog, const ImageListModel& list,
                   const QString& rootFolder)
 {
     dialog.dialogTitle = QStringLiteral("Specify an HTML file...");
     dialog.filter = QStringLiteral("HTML files (*.htm)|*.htm");
     dialog.flags = 2;
     if (!dialog.showSave())
-        return;
+        return false;
     const QString path = dialog.fileName();
     const Page page{path, QStringLiteral("Image List"),
                     QStringLiteral("HTML generated with Vemarill"), rootFolder};
     // The wait pointer is gone by the time the message shows.
-    if (!ExportHTML(path, list, page))
+    if (!ExportHTML(path, list, page)) {
         ImageListCommands::ShowCantAccessFile(parent);
+        return false;
+    }
+    return true;
 }
 
 } // namespace ExportHTML

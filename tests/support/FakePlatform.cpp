@@ -1,5 +1,7 @@
 #include "FakePlatform.h"
 
+#include <algorithm>
+
 FakePlatform::FakePlatform()
 {
     Platform::setMessageBoxHandler(
@@ -17,6 +19,16 @@ FakePlatform::FakePlatform()
         shellRequests.append(request);
         return m_shellResult;
     });
+    Platform::setQuestionHandler([this](const Platform::QuestionRequest& request) {
+        questions.append(request);
+        if (!m_questionAnswers.isEmpty()) {
+            const qsizetype chosen = request.buttons.indexOf(m_questionAnswers.takeFirst());
+            if (chosen < 0)
+                qFatal("the question has no such button");
+            return static_cast<int>(chosen);
+        }
+        return std::min(1, static_cast<int>(request.buttons.size()) - 1);
+    });
 }
 
 FakePlatform::~FakePlatform()
@@ -25,6 +37,7 @@ FakePlatform::~FakePlatform()
     Platform::setFileDialogHandler({});
     Platform::setFolderPickerHandler({});
     Platform::setShellHandler({});
+    Platform::setQuestionHandler({});
 }
 
 QStringList FakePlatform::messageTexts() const

@@ -21,10 +21,15 @@ public:
     void cancelNextFile() { m_fileAnswers.append(std::nullopt); }
     void answerNextFolder(const QString& path) { m_folderAnswers.append(path); }
     void setShellResult(bool ok) { m_shellResult = ok; }
+    // The next question is answered with the button of this text. With none
+    // queued, a question gets its second button: for the window's questions,
+    // going on as it did before it asked (Discard, Save checked rows only).
+    void answerNextQuestion(const QString& button) { m_questionAnswers.append(button); }
 
     QList<Platform::MessageBoxRequest> messages;
     QList<Platform::FileDialogRequest> fileDialogs;
     QList<Platform::ShellRequest> shellRequests;
+    QList<Platform::QuestionRequest> questions;
     int folderPickerCalls = 0;
 
     QStringList messageTexts() const;
@@ -32,5 +37,6 @@ public:
 private:
     QList<std::optional<QString>> m_fileAnswers;
     QStringList m_folderAnswers;
+    QStringList m_questionAnswers;
     bool m_shellResult = true;
 };

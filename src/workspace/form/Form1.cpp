@@ -2,16 +2,20 @@
 
 #include "BrowseForFolder.h"
 #include "CommonDialog.h"
+#include "DocumentGuard.h"
 #include "ExportCommand.h"
 #include "Functions.h"
 #include "ImageCount.h"
 #include "ImageListCommands.h"
+#include "ImageListDocument.h"
 #include "ImageListView.h"
 #include "PreviewPane.h"
 #include "Twips.h"
 #include "cSubclassListView.h"
 #include "frmAbout.h"
 
+#include <QAction>
+#include <QCloseEvent>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QIcon>
@@ -69,6 +73,11 @@ Form1::Form1(QWidget* parent) : QWidget(parent)
     connect(ImageList, &ImageListView::itemClick, this, &Form1::ImageList_ShowSelected);
     connect(ImageList, &ImageListView::keyUp, this, &Form1::ImageList_ShowSelected);
     connect(ImageList, &ImageListView::mouseDown, this, &Form1::ImageList_MouseDown);
+
+    m_document = new ImageListDocument(*ImageList->imageListModel(), this);
+    connect(m_document, &ImageListDocument::stateChanged, this,
+            [this] { setWindowTitle(m_document->title()); });
+    createUndoActions();
 
     cSubLV = std::make_unique<cSubclassListView>();
     cSubLV->SubClassListView(ImageList);
@@ -143,6 +152,44 @@ void Form1::setRowCommandsEnabled(bool enabled)
         command->setEnabled(enabled);
 }
 
+void Form1::createUndoActions()
+{
+    QAction* undo = m_document->undoStack()->createUndoAction(this);
+    undo->setObjectName(QStringLiteral("ActionUndo"));
+    undo->setShortcuts(QKeySequence::Undo);
+    QAction* redo = m_document->undoStack()->createRedoAction(this);
+    redo->setObjectName(QStringLiteral("ActionRedo"));
+    redo->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    addActions({undo, redo});
+}
+
+bool Form1::saveList(bool askPath)
+{
+    if (!DocumentGuard::confirmUncheckedTexts(this, *m_document, ImageCount::value()))
+        return false;
+    const auto saved =
+        ImageListCommands::SaveImageList(this, *m_commonDialog, *ImageList->imageListModel(),
+                                         askPath ? QString() : m_document->filePath());
+    if (saved)
+        m_document->markSaved(*saved);
+    return saved.has_value();
+}
+
+bool Form1::mayDropRows()
+{
+    return DocumentGuard::mayDropRows(this, *m_document, [this] { return saveList(false); });
+}
+
+void Form1::closeEvent(QCloseEvent* event)
+{
+    if (!mayDropRows()) {
+        event->ignore();
+        return;
+    }
+    QWidget::closeEvent(event);
+}
+
 void Form1::CmdBrowse_Click()
 {
     BrowseForFolder::BrowseFolder(this);
@@ -154,10 +201,13 @@ void Form1::CmdBrowse_Click()
 
 void Form1::CmdSearchImages_Click()
 {
+    if (!mayDropRows())
+        return;
     QString root = TextFolder->text();
     const auto outcome = ImageListCommands::SearchImages(this, root, *ImageList->imageListModel());
     if (outcome != ImageListCommands::SearchOutcome::Done)
         return;
+    m_document->setFilePath({});
     if (root != TextFolder->text())
         TextFolder->setText(root);
     setRowCommandsEnabled(ImageCount::value() > 0);
@@ -166,12 +216,16 @@ void Form1::CmdSearchImages_Click()
 
 void Form1::CmdLoadImages_Click()
 {
-    ImageListCommands::LoadImageList(this, *m_commonDialog, *ImageList->imageListModel());
+    if (!mayDropRows())
+        return;
+    if (const auto loaded =
+            ImageListCommands::LoadImageList(this, *m_commonDialog, *ImageList->imageListModel()))
+        m_document->setFilePath(*loaded);
 }
 
 void Form1::CmdSaveImages_Click()
 {
-    ImageListCommands::SaveImageList(this, *m_commonDialog, *ImageList->imageListModel());
+    saveList(true);
 }
 
 void Form1::CmdSelectAll_Click()
@@ -197,8 +251,11 @@ void Form1::CmdInvertSelection_Click()
 
 void Form1::CmdExportHTML_Click()
 {
-    ExportHTML::ExportToHTML(this, *m_commonDialog, *ImageList->imageListModel(),
-                             TextFolder->text());
+    if (!DocumentGuard::confirmUncheckedTexts(this, *m_document, ImageCount::value()))
+        return;
+    if (ExportHTML::ExportToHTML(this, *m_commonDialog, *ImageList->imageListModel(),
+                                 TextFolder->text()))
+        m_document->markExported();
 }
 
 void Form1::CmdAbout_Click()

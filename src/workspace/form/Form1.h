@@ -7,6 +7,7 @@
 #include <memory>
 
 class CommonDialog;
+class ImageListDocument;
 class cSubclassListView;
 class ImageListView;
 class PreviewPane;
@@ -33,6 +34,7 @@ public:
     CommonDialog* commonDialog() const { return m_commonDialog; }
     cSubclassListView* subLV() const { return cSubLV.get(); }
     PreviewPane* previewPane() const { return m_preview; }
+    ImageListDocument* document() const { return m_document; }
 
     // Client area of the design, in twips.
     static constexpr double kDesignWidth = 11295;
@@ -40,6 +42,8 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    // Asks before unsaved rows go with the window.
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void createControls();
@@ -56,6 +60,11 @@ private:
     void CmdExportHTML_Click();
     void CmdAbout_Click();
     void setRowCommandsEnabled(bool enabled);
+    void createUndoActions();
+    // Save Image List; to the list's own file, without the dialog, when
+    // askPath is false and there is one. True once written.
+    bool saveList(bool askPath);
+    bool mayDropRows();
     void ImageList_ShowSelected();
     void ImageList_MouseDown(int button);
 
@@ -80,5 +89,6 @@ private:
     // The editable grid over ImageList; released before the controls go.
     std::unique_ptr<cSubclassListView> cSubLV;
     PreviewPane* m_preview = nullptr;
+    ImageListDocument* m_document = nullptr;
     ResizeCode::Layout m_layout;
 };

@@ -51,16 +51,16 @@ SearchOutcome SearchImages(QWidget* parent, QString& rootFolder, ImageListModel&
     return SearchOutcome::Done;
 }
 
-void LoadImageList(QWidget* parent, CommonDialog& dialog, ImageListModel& model)
+std::optional<QString> LoadImageList(QWidget* parent, CommonDialog& dialog, ImageListModel& model)
 {
     prepareListDialog(dialog, QStringLiteral("Select a CSV file..."));
     if (!dialog.showOpen())
-        return;
+        return std::nullopt;
     std::vector<ImageListRow> rows;
     ImageListFile::Encoding encoding = ImageListFile::Encoding::System;
     if (!ImageListFile::load(dialog.fileName(), rows, nullptr, &encoding)) {
         ShowCantAccessFile(parent);
-        return;
+        return std::nullopt;
     }
     model.setRows(std::move(rows));
     ImageCount::set(model.rowCount());
@@ -68,15 +68,24 @@ void LoadImageList(QWidget* parent, CommonDialog& dialog, ImageListModel& model)
         Platform::showMessage(
             {parent, QStringLiteral("The file was not UTF-8 and was read as Windows-1252."),
              Platform::kApplicationTitle, Platform::MessageIcon::Information});
+    return dialog.fileName();
 }
 
-void SaveImageList(QWidget* parent, CommonDialog& dialog, const ImageListModel& model)
+std::optional<QString> SaveImageList(QWidget* parent, CommonDialog& dialog,
+                                     const ImageListModel& model, const QString& path)
 {
-    prepareListDialog(dialog, QStringLiteral("Specify a CSV file..."));
-    if (!dialog.showSave())
-        return;
-    if (!ImageListFile::save(dialog.fileName(), model.rows(), ImageCount::value()))
+    QString target = path;
+    if (target.isEmpty()) {
+        prepareListDialog(dialog, QStringLiteral("Specify a CSV file..."));
+        if (!dialog.showSave())
+            return std::nullopt;
+        target = dialog.fileName();
+    }
+    if (!ImageListFile::save(target, model.rows(), ImageCount::value())) {
         ShowCantAccessFile(parent);
+        return std::nullopt;
+    }
+    return target;
 }
 
 } // namespace ImageListCommands

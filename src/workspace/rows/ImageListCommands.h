@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <optional>
 
 class CommonDialog;
 class ImageListModel;
@@ -19,9 +20,13 @@ enum class SearchOutcome {
 // rootFolder gets a trailing separator when it lacks one.
 SearchOutcome SearchImages(QWidget* parent, QString& rootFolder, ImageListModel& model);
 
-// Cancelling the dialog or a file that cannot be read changes nothing.
-void LoadImageList(QWidget* parent, CommonDialog& dialog, ImageListModel& model);
-void SaveImageList(QWidget* parent, CommonDialog& dialog, const ImageListModel& model);
+// Cancelling the dialog or a file that cannot be read changes nothing. The
+// path loaded, or nothing.
+std::optional<QString> LoadImageList(QWidget* parent, CommonDialog& dialog, ImageListModel& model);
+// Saves to path, or where the dialog says when path is empty. The path
+// written, or nothing when cancelled or failed (the user was told).
+std::optional<QString> SaveImageList(QWidget* parent, CommonDialog& dialog,
+                                     const ImageListModel& model, const QString& path = {});
 
 void ShowCantAccessFile(QWidget* parent);
 

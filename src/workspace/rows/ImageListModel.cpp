@@ -1,6 +1,7 @@
 #include "ImageListModel.h"
 
 #include <algorithm>
+#include <utility>
 
 ImageListModel::ImageListModel(QObject* parent)
     : QAbstractTableModel(parent), m_headers{QStringLiteral("Name"), QStringLiteral("Source Text"),
@@ -83,6 +84,7 @@ bool ImageListModel::setData(const QModelIndex& index, const QVariant& value, in
         if (r.checked != checked) {
             r.checked = checked;
             Q_EMIT dataChanged(index, index, {Qt::CheckStateRole});
+            Q_EMIT checkEdited(index.row(), !checked);
         }
         return true;
     }
@@ -90,8 +92,9 @@ bool ImageListModel::setData(const QModelIndex& index, const QVariant& value, in
         QString& target = field(r, index.column());
         const QString text = value.toString();
         if (target != text) {
-            target = text;
+            const QString before = std::exchange(target, text);
             Q_EMIT dataChanged(index, index, {Qt::DisplayRole, Qt::EditRole});
+            Q_EMIT textEdited(index.row(), static_cast<Column>(index.column()), before);
         }
         return true;
     }
@@ -159,6 +162,15 @@ void ImageListModel::insertRow(int index, const QString& name)
     endInsertRows();
 }
 
+void ImageListModel::removeRow(int index)
+{
+    if (index < 0 || index >= rowCount())
+        return;
+    beginRemoveRows({}, index, index);
+    m_rows.erase(m_rows.begin() + index);
+    endRemoveRows();
+}
+
 void ImageListModel::setText(int index, Column column, const QString& text)
 {
     setData(this->index(index, column), text, Qt::EditRole);
@@ -176,21 +188,53 @@ void ImageListModel::setChecked(int index, bool checked)
 
 template <typename Change> void ImageListModel::changeChecks(int rowLimit, Change change)
 {
-    const int last = std::min(rowLimit, rowCount()) - 1;
-    for (int i = 0; i <= last; ++i) {
+    const int count = std::clamp(rowLimit, 0, rowCount());
+    std::vector<bool> before(static_cast<size_t>(count));
+    bool changed = false;
+    for (int i = 0; i < count; ++i) {
         bool& checked = m_rows[static_cast<size_t>(i)].checked;
-        checked = change(checked);
+        before[static_cast<size_t>(i)] = checked;
+        checked = change(i, checked);
+        changed = changed || checked != before[static_cast<size_t>(i)];
     }
-    if (last >= 0)
-        Q_EMIT dataChanged(index(0, Name), index(last, Name), {Qt::CheckStateRole});
+    if (count > 0)
+        Q_EMIT dataChanged(index(0, Name), index(count - 1, Name), {Qt::CheckStateRole});
+    if (changed)
+        Q_EMIT checksEdited(before);
+}
+
+void ImageListModel::setChecks(const std::vector<bool>& checks)
+{
+    changeChecks(static_cast<int>(checks.size()),
+                 [&checks](int i, bool) { return bool(checks[static_cast<size_t>(i)]); });
+}
+
+std::vector<bool> ImageListModel::checks() const
+{
+    std::vector<bool> result(m_rows.size());
+    for (size_t i = 0; i < m_rows.size(); ++i)
+        result[i] = m_rows[i].checked;
+    return result;
 }
 
 void ImageListModel::setAllChecked(int rowLimit, bool checked)
 {
-    changeChecks(rowLimit, [checked](bool) { return checked; });
+    changeChecks(rowLimit, [checked](int, bool) { return checked; });
 }
 
 void ImageListModel::invertChecked(int rowLimit)
 {
-    changeChecks(rowLimit, [](bool checked) { return !checked; });
+    changeChecks(rowLimit, [](int, bool checked) { return !checked; });
+}
+
+void ImageListModel::beginEditGroup(const QString& label)
+{
+    if (m_groupDepth++ == 0)
+        Q_EMIT editGroupStarted(label);
+}
+
+void ImageListModel::endEditGroup()
+{
+    if (m_groupDepth > 0 && --m_groupDepth == 0)
+        Q_EMIT editGroupFinished();
 }

@@ -38,6 +38,7 @@ public:
     // Inserts an unchecked row with empty texts at index (== rowCount() appends).
     void insertRow(int index, const QString& name);
     void appendRow(const QString& name) { insertRow(rowCount(), name); }
+    void removeRow(int index);
     void setText(int index, Column column, const QString& text);
     QString text(int index, Column column) const;
     void setChecked(int index, bool checked);
@@ -45,6 +46,23 @@ public:
     // The bulk check commands: one dataChanged for the first rowLimit rows.
     void setAllChecked(int rowLimit, bool checked);
     void invertChecked(int rowLimit);
+    // The checks of the first checks.size() rows, as one change.
+    void setChecks(const std::vector<bool>& checks);
+    std::vector<bool> checks() const;
+
+    // Edits made between begin and end are one step for the user (a split:
+    // a text written, a row inserted, two checks). Nests.
+    void beginEditGroup(const QString& label);
+    void endEditGroup();
+
+Q_SIGNALS:
+    void editGroupStarted(const QString& label);
+    void editGroupFinished();
+    // Each edit with what it replaced, after the change, for undo. Rows that
+    // come and go are told by the usual row signals; a reset starts afresh.
+    void textEdited(int row, ImageListModel::Column column, const QString& before);
+    void checkEdited(int row, bool before);
+    void checksEdited(const std::vector<bool>& before);
 
 private:
     QString& field(ImageListRow& row, int column);
@@ -53,6 +71,7 @@ private:
     template <typename Change> void changeChecks(int rowLimit, Change change);
 
     std::vector<ImageListRow> m_rows;
+    int m_groupDepth = 0;
     QString m_headers[ColumnCount];
     QVariant m_headerIcons[ColumnCount];
 };
