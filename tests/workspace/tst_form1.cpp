@@ -41,6 +41,7 @@ private Q_SLOTS:
     void reportsFilesItCannotUse();
     void browsesForFolder();
     void failedWriteKeepsEarlierFiles();
+    void asksBeforeDroppingUnsavedWork();
 
 private:
     QPushButton* button(const char* name) const
@@ -381,6 +382,67 @@ void TestForm1::failedWriteKeepsEarlierFiles()
     QCOMPARE(QDir(m_tree->path(QStringLiteral("out"))).entryList(QDir::Files | QDir::Hidden),
              (QStringList{QStringLiteral("list.csv"), QStringLiteral("page.htm")}));
 #endif
+}
+
+void TestForm1::asksBeforeDroppingUnsavedWork()
+{
+    searchTree(*m_tree);
+    ImageListView* list = m_form->imageList();
+    QCOMPARE(m_form->windowTitle(), QStringLiteral("Vemarill - untitled *"));
+    list->setSubItem(1, 2, QStringLiteral("typed"));
+    QVERIFY(m_tree->writeFile(QStringLiteral("new.png"), "x"));
+
+    // Cancel: the search does not run.
+    m_platform->answerNextQuestion(QStringLiteral("Cancel"));
+    click("CmdSearchImages");
+    QCOMPARE(m_platform->questions.last().text, QStringLiteral("Save changes to the image list?"));
+    QCOMPARE(
+        m_platform->questions.last().buttons,
+        (QStringList{QStringLiteral("Save"), QStringLiteral("Discard"), QStringLiteral("Cancel")}));
+    QCOMPARE(list->itemCount(), 4);
+    QCOMPARE(list->subItem(1, 2), QStringLiteral("typed"));
+
+    // Save, with a row that holds a text but is unchecked: asked to check it,
+    // the file is written first, then the search runs.
+    const QString path = m_tree->path(QStringLiteral("list.csv"));
+    m_platform->answerNextQuestion(QStringLiteral("Save"));
+    m_platform->answerNextQuestion(QStringLiteral("Check them and save"));
+    m_platform->answerNextFile(path);
+    click("CmdSearchImages");
+    QCOMPARE(m_platform->questions.last().text,
+             QStringLiteral("1 unchecked row holds a text. Only checked rows are written."));
+    QCOMPARE(readWholeFile(path), list->itemText(1).toUtf8() + ";;typed;\r\n");
+    QCOMPARE(list->itemCount(), 5);
+    QCOMPARE(m_form->windowTitle(), QStringLiteral("Vemarill - untitled *"));
+
+    // Saved and clean: no question; Load names the file in the title.
+    m_platform->answerNextQuestion(QStringLiteral("Discard"));
+    m_platform->answerNextFile(path);
+    click("CmdLoadImages");
+    QCOMPARE(list->itemCount(), 1);
+    QCOMPARE(m_form->windowTitle(), QStringLiteral("Vemarill - list.csv *"));
+    click("CmdSelectAll");
+    m_platform->answerNextFile(path);
+    const qsizetype asked = m_platform->questions.size();
+    click("CmdSaveImages");
+    QCOMPARE(m_form->windowTitle(), QStringLiteral("Vemarill - list.csv"));
+    click("CmdSearchImages");
+    QCOMPARE(m_platform->questions.size(), asked);
+
+    // Ctrl+Z undoes Select All, Ctrl+Shift+Z brings it back.
+    click("CmdSelectAll");
+    click("CmdInvertSelection");
+    QVERIFY(!list->isChecked(0));
+    list->setFocus();
+    QTest::keyClick(list, Qt::Key_Z, Qt::ControlModifier);
+    QVERIFY(list->isChecked(0));
+    QTest::keyClick(list, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    QVERIFY(!list->isChecked(0));
+
+    // Closing with unsaved changes asks too; Cancel keeps the window.
+    m_platform->answerNextQuestion(QStringLiteral("Cancel"));
+    QVERIFY(!m_form->close());
+    QVERIFY(m_form->isVisible());
 }
 
 QTEST_MAIN(TestForm1)
