@@ -1,0 +1,300 @@
+#include "Crc32.h"
+#include "RecoveryJournal.h"
+#include "TempTree.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QtEndian>
+#include <cstdio>
+
+Q_DECLARE_METATYPE(JournalSnapshot)
+Q_DECLARE_METATYPE(JournalFormat::Status)
+
+namespace {
+
+const char kChildArgument[] = "--journal-child";
+
+JournalSnapshot awkwardSnapshot()
+{
+    JournalSnapshot s;
+    s.imageRoot = QStringLiteral("/home/ü ser/images;|/");
+    s.listFile = QStringLiteral("C:\\lists\\list one.csv");
+    s.rows = {
+        {{}, {}, {}, false},
+        {QStringLiteral(";"), QStringLiteral(";;"), QStringLiteral("a;b;"), true},
+        {QStringLiteral("a | b.png"), QStringLiteral("|"), QStringLiteral("red | blue"), false},
+        {QStringLiteral("lines.png"), QStringLiteral("one\ntwo\r\nthree\r"), QStringLiteral("\n"),
+         true},
+        {QStringLiteral("emoji.png"), QString::fromUtf8("\xF0\x9F\x98\x80 \xF0\x9F\x87\xAB"),
+         QString::fromUtf8("\xE6\x97\xA5\xE6\x9C\xAC\xE8\xAA\x9E"), true},
+        {QStringLiteral("long.png"), QString(100000, QLatin1Char('x')), QStringLiteral("short"),
+         false},
+        {QStringLiteral("surrogate.png"), QString(QChar(0xD800)), QString(QChar(0)), true},
+    };
+    return s;
+}
+
+JournalSnapshot numbered(int rows, const QString& tag)
+{
+    JournalSnapshot s;
+    s.imageRoot = tag;
+    for (int i = 0; i < rows; ++i)
+        s.rows.push_back({QStringLiteral("image%1.png").arg(i),
+                          QStringLiteral("source text of some length %1").arg(i),
+                          QStringLiteral("%1 target text of some length %2").arg(tag).arg(i),
+                          i % 2 == 0});
+    return s;
+}
+
+JournalSnapshot readBack(const QString& path)
+{
+    JournalSnapshot s;
+    QString error;
+    if (RecoveryJournal::read(path, s, &error) != JournalFormat::Status::Ok)
+        s.imageRoot = QStringLiteral("<unreadable: %1>").arg(error);
+    return s;
+}
+
+// Every file in the folder but the live instances' locks.
+QStringList journalFiles(const QString& folder)
+{
+    QStringList files = QDir(folder).entryList(QDir::Files | QDir::Hidden, QDir::Name);
+    files.removeIf([](const QString& f) { return f.endsWith(QLatin1String(".lock")); });
+    return files;
+}
+
+// Run as a child process: journals the awkward rows through the worker, says
+// where, and waits to be killed.
+int journalChild(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    RecoveryJournal journal(QString::fromLocal8Bit(argv[2]));
+    journal.update(awkwardSnapshot());
+    if (!QTest::qWaitFor([&] { return QFileInfo::exists(journal.path()); }, 10000))
+        return 1;
+    std::printf("%s\n", qPrintable(journal.path()));
+    std::fflush(stdout);
+    return app.exec();
+}
+
+} // namespace
+
+class TestRecoveryJournal : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void crcMatchesTheStandard();
+    void roundTrips_data();
+    void roundTrips();
+    void newestSnapshotReachesDiskWithoutFlush();
+    void detectsDamagedFiles_data();
+    void detectsDamagedFiles();
+    void clearRemovesTheJournal();
+    void instancesKeepApartAndHandOver();
+    void killedInstanceLeavesReadableOrphan();
+    void unwritableFolderIsReportedOnce();
+};
+
+void TestRecoveryJournal::crcMatchesTheStandard()
+{
+    QCOMPARE(crc32("123456789", 9), 0xCBF43926u);
+    QByteArray bytes;
+    for (int i = 0; i < 1001; ++i)
+        bytes += char(i * 7 + 3);
+    // Chained over any split: the eight-byte steps and the tail must agree.
+    const quint32 whole = crc32(bytes.constData(), bytes.size());
+    for (int split : {0, 1, 7, 8, 9, 500, 1000})
+        QCOMPARE(
+            crc32(bytes.constData() + split, bytes.size() - split, crc32(bytes.constData(), split)),
+            whole);
+}
+
+void TestRecoveryJournal::roundTrips_data()
+{
+    QTest::addColumn<JournalSnapshot>("snapshot");
+    QTest::newRow("nothing") << JournalSnapshot{};
+    QTest::newRow("awkward rows") << awkwardSnapshot();
+}
+
+void TestRecoveryJournal::roundTrips()
+{
+    QFETCH(JournalSnapshot, snapshot);
+    QTemporaryDir dir;
+    RecoveryJournal journal(dir.path());
+    journal.update(snapshot);
+    QVERIFY(journal.flush());
+    QCOMPARE(readBack(journal.path()), snapshot);
+}
+
+void TestRecoveryJournal::newestSnapshotReachesDiskWithoutFlush()
+{
+    QTemporaryDir dir;
+    RecoveryJournal journal(dir.path());
+    QSignalSpy failures(&journal, &RecoveryJournal::writeFailed);
+    for (int i = 0; i < 5; ++i)
+        journal.update(numbered(2000, QString::number(i)));
+    QTRY_COMPARE(readBack(journal.path()), numbered(2000, QStringLiteral("4")));
+    // A change while a write may be in flight is not lost either.
+    journal.update(numbered(10, QStringLiteral("late")));
+    QTRY_COMPARE(readBack(journal.path()), numbered(10, QStringLiteral("late")));
+    QCOMPARE(failures.count(), 0);
+}
+
+void TestRecoveryJournal::detectsDamagedFiles_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<JournalFormat::Status>("status");
+
+    const QByteArray good = JournalFormat::serialise(awkwardSnapshot());
+    QByteArray flipped = good;
+    flipped[flipped.size() / 2] = char(flipped[flipped.size() / 2] ^ 0x10);
+    QByteArray newer = good;
+    qToLittleEndian(JournalFormat::kVersion + 1, newer.data() + 8);
+
+    using S = JournalFormat::Status;
+    QTest::newRow("empty") << QByteArray() << S::Corrupt;
+    QTest::newRow("text") << QByteArray("a.png;Hello;Hola;\r\n") << S::Corrupt;
+    QTest::newRow("header torn") << good.left(12) << S::Corrupt;
+    QTest::newRow("payload torn") << good.chopped(7) << S::Corrupt;
+    QTest::newRow("bit flipped") << flipped << S::Corrupt;
+    QTest::newRow("trailing bytes") << good + "x" << S::Corrupt;
+    QTest::newRow("newer version") << newer << S::NewerVersion;
+}
+
+void TestRecoveryJournal::detectsDamagedFiles()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(JournalFormat::Status, status);
+    TempTree tree;
+    QVERIFY(tree.writeFile(QStringLiteral("journal-1-dead.vmj"), bytes));
+    RecoveryJournal journal(tree.path(QString()));
+
+    const QList<RecoveryJournal::Orphan> orphans = journal.orphans();
+    QCOMPARE(orphans.size(), 1);
+    JournalSnapshot snapshot{QStringLiteral("untouched"), {}, {}};
+    QString error;
+    QCOMPARE(RecoveryJournal::read(orphans[0].path, snapshot, &error), status);
+    QVERIFY(!error.isEmpty());
+    QCOMPARE(snapshot.imageRoot, QStringLiteral("untouched"));
+
+    QVERIFY(journal.setAside(orphans[0].path, &error));
+    QVERIFY(journal.orphans().isEmpty());
+    QCOMPARE(readWholeFile(orphans[0].path + QStringLiteral(".bad")), bytes);
+    QCOMPARE(journalFiles(tree.path(QString())), {QStringLiteral("journal-1-dead.vmj.bad")});
+}
+
+void TestRecoveryJournal::clearRemovesTheJournal()
+{
+    QTemporaryDir dir;
+    RecoveryJournal journal(dir.path());
+    journal.update(numbered(3, QStringLiteral("written")));
+    QVERIFY(journal.flush());
+    journal.clear();
+    QCOMPARE(journalFiles(dir.path()), {});
+
+    // Pending, then in flight: tens of megabytes on disk from a few in memory
+    // (the text is shared), so the write the debounce starts is still going.
+    JournalSnapshot big;
+    const QString text(2000, QLatin1Char('t'));
+    big.rows.assign(15000, ImageListRow{QStringLiteral("a.png"), text, text, true});
+    for (int waitMs : {0, 550}) {
+        journal.update(big);
+        QTest::qWait(waitMs);
+        journal.clear();
+        QTest::qWait(600);
+        QVERIFY(journal.flush());
+        QCOMPARE(journalFiles(dir.path()), {});
+    }
+
+    journal.update(numbered(3, QStringLiteral("after")));
+    QVERIFY(journal.flush());
+    QCOMPARE(readBack(journal.path()), numbered(3, QStringLiteral("after")));
+}
+
+void TestRecoveryJournal::instancesKeepApartAndHandOver()
+{
+    QTemporaryDir dir;
+    auto first = std::make_unique<RecoveryJournal>(dir.path());
+    RecoveryJournal second(dir.path());
+    QVERIFY(first->path() != second.path());
+    first->update(numbered(4, QStringLiteral("first")));
+    second.update(numbered(4, QStringLiteral("second")));
+    QVERIFY(first->flush());
+    QVERIFY(second.flush());
+    QCOMPARE(readBack(first->path()), numbered(4, QStringLiteral("first")));
+    QCOMPARE(readBack(second.path()), numbered(4, QStringLiteral("second")));
+    QVERIFY(second.orphans().isEmpty());
+
+    // Ended without clear(): what it held is offered, once, to one instance.
+    const QString firstPath = first->path();
+    first.reset();
+    RecoveryJournal third(dir.path());
+    const QList<RecoveryJournal::Orphan> offered = second.orphans();
+    QCOMPARE(offered.size(), 1);
+    QCOMPARE(offered[0].path, firstPath);
+    QVERIFY(offered[0].modified.isValid());
+    QVERIFY(third.orphans().isEmpty());
+    QVERIFY(!third.discard(firstPath));
+
+    // Restored: it stays until the rows are journaled again, then goes.
+    second.adopt(firstPath);
+    QVERIFY(QFileInfo::exists(firstPath));
+    second.update(readBack(firstPath));
+    QVERIFY(second.flush());
+    QVERIFY(!QFileInfo::exists(firstPath));
+}
+
+void TestRecoveryJournal::killedInstanceLeavesReadableOrphan()
+{
+    QTemporaryDir dir;
+    QProcess child;
+    child.start(QCoreApplication::applicationFilePath(),
+                {QLatin1String(kChildArgument), dir.path()});
+    QVERIFY(child.waitForReadyRead(30000));
+    const QString path = QString::fromLocal8Bit(child.readLine()).trimmed();
+    QVERIFY(QFileInfo::exists(path));
+
+    RecoveryJournal journal(dir.path());
+    QVERIFY(journal.orphans().isEmpty()); // still alive
+
+    child.kill();
+    QVERIFY(child.waitForFinished(30000));
+    QCOMPARE(child.exitStatus(), QProcess::CrashExit);
+    const QList<RecoveryJournal::Orphan> offered = journal.orphans();
+    QCOMPARE(offered.size(), 1);
+    QCOMPARE(offered[0].path, path);
+    QCOMPARE(readBack(path), awkwardSnapshot());
+    QVERIFY(journal.discard(path));
+    QCOMPARE(journalFiles(dir.path()), {});
+}
+
+void TestRecoveryJournal::unwritableFolderIsReportedOnce()
+{
+    TempTree tree;
+    QVERIFY(tree.writeFile(QStringLiteral("plain-file")));
+    // Below a plain file: no folder can be made there, whoever runs the test.
+    RecoveryJournal journal(tree.path(QStringLiteral("plain-file/journal")));
+    QSignalSpy failures(&journal, &RecoveryJournal::writeFailed);
+    journal.update(numbered(3, QStringLiteral("a")));
+    QVERIFY(failures.wait(5000));
+    journal.update(numbered(3, QStringLiteral("b")));
+    QVERIFY(!journal.flush());
+    QCOMPARE(failures.count(), 1);
+    QVERIFY(failures[0][0].toString().contains(QStringLiteral("plain-file")));
+}
+
+int main(int argc, char** argv)
+{
+    if (argc == 3 && qstrcmp(argv[1], kChildArgument) == 0)
+        return journalChild(argc, argv);
+    QCoreApplication app(argc, argv);
+    TestRecoveryJournal test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_recoveryjournal.moc"
