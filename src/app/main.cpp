@@ -9,5 +9,6 @@ int main(int argc, char* argv[])
     QApplication::setApplicationVersion(QStringLiteral(VEMARILL_VERSION));
     Form1 window;
     window.show();
+    window.restoreUnsavedWork();
     return QApplication::exec();
 }

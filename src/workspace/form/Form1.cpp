@@ -10,6 +10,7 @@
 #include "ImageListDocument.h"
 #include "ImageListView.h"
 #include "PreviewPane.h"
+#include "RecoveryKeeper.h"
 #include "Twips.h"
 #include "cSubclassListView.h"
 #include "frmAbout.h"
@@ -78,6 +79,8 @@ Form1::Form1(QWidget* parent) : QWidget(parent)
     connect(m_document, &ImageListDocument::stateChanged, this,
             [this] { setWindowTitle(m_document->title()); });
     createUndoActions();
+    m_recovery =
+        std::make_unique<RecoveryKeeper>(this, *m_document, [this] { return TextFolder->text(); });
 
     cSubLV = std::make_unique<cSubclassListView>();
     cSubLV->SubClassListView(ImageList);
@@ -187,7 +190,20 @@ void Form1::closeEvent(QCloseEvent* event)
         event->ignore();
         return;
     }
+    m_recovery->closedCleanly();
     QWidget::closeEvent(event);
+}
+
+void Form1::restoreUnsavedWork()
+{
+    m_recovery->offerRestore([this](const JournalSnapshot& snapshot) {
+        TextFolder->setText(snapshot.imageRoot);
+        ImageList->imageListModel()->setRows(snapshot.rows);
+        ImageCount::set(ImageList->itemCount());
+        m_document->setFilePath(snapshot.listFile);
+        setRowCommandsEnabled(ImageCount::value() > 0);
+        LoadImages = true;
+    });
 }
 
 void Form1::CmdBrowse_Click()

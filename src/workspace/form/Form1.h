@@ -8,6 +8,7 @@
 
 class CommonDialog;
 class ImageListDocument;
+class RecoveryKeeper;
 class cSubclassListView;
 class ImageListView;
 class PreviewPane;
@@ -35,6 +36,10 @@ public:
     cSubclassListView* subLV() const { return cSubLV.get(); }
     PreviewPane* previewPane() const { return m_preview; }
     ImageListDocument* document() const { return m_document; }
+    RecoveryKeeper* recovery() const { return m_recovery.get(); }
+
+    // Offers the unsaved work a crashed run left behind; once, after showing.
+    void restoreUnsavedWork();
 
     // Client area of the design, in twips.
     static constexpr double kDesignWidth = 11295;
@@ -90,5 +95,6 @@ private:
     std::unique_ptr<cSubclassListView> cSubLV;
     PreviewPane* m_preview = nullptr;
     ImageListDocument* m_document = nullptr;
+    std::unique_ptr<RecoveryKeeper> m_recovery;
     ResizeCode::Layout m_layout;
 };

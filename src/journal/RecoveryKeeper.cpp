@@ -1,0 +1,72 @@
+#include "RecoveryKeeper.h"
+
+#include "Dialogs.h"
+#include "ImageListDocument.h"
+#include "ImageListModel.h"
+
+#include <QLocale>
+
+RecoveryKeeper::RecoveryKeeper(QWidget* window, ImageListDocument& document, RootFolder rootFolder,
+                               const QString& folder)
+    : m_window(window), m_document(document), m_rootFolder(std::move(rootFolder)), m_journal(folder)
+{
+    connect(&document, &ImageListDocument::rowsChanged, this, &RecoveryKeeper::documentChanged);
+    connect(&document, &ImageListDocument::stateChanged, this, &RecoveryKeeper::documentChanged);
+    connect(&m_journal, &RecoveryJournal::writeFailed, this, [this](const QString& message) {
+        if (std::exchange(m_warned, true))
+            return;
+        Platform::showMessage({m_window,
+                               QStringLiteral("Unsaved work cannot be kept for recovery after a "
+                                              "crash:\n") +
+                                   message,
+                               Platform::kWarningTitle, Platform::MessageIcon::Warning});
+    });
+}
+
+void RecoveryKeeper::documentChanged()
+{
+    if (!m_document.isModified()) {
+        m_journal.clear();
+        return;
+    }
+    m_journal.update({m_rootFolder(), m_document.filePath(), m_document.model().rows()});
+}
+
+void RecoveryKeeper::closedCleanly()
+{
+    m_journal.clear();
+}
+
+void RecoveryKeeper::offerRestore(const Restore& restore)
+{
+    const QList<RecoveryJournal::Orphan> orphans = m_journal.orphans();
+    if (orphans.isEmpty())
+        return;
+    const RecoveryJournal::Orphan& newest = orphans.first();
+    const QString when = QLocale().toString(newest.modified.toLocalTime(), QLocale::ShortFormat);
+    JournalSnapshot snapshot;
+    QString error;
+    if (RecoveryJournal::read(newest.path, snapshot, &error) != JournalFormat::Status::Ok) {
+        m_journal.setAside(newest.path);
+        Platform::showMessage(
+            {m_window,
+             QStringLiteral("The unsaved work from %1 cannot be restored (%2). Its file was "
+                            "kept as %3.bad.")
+                 .arg(when, error, newest.path),
+             Platform::kApplicationTitle, Platform::MessageIcon::Warning});
+        return;
+    }
+    enum { RestoreIt, Discard, Later };
+    const int answer = Platform::askQuestion(
+        {m_window,
+         QStringLiteral("Restore the unsaved work from %1?").arg(when),
+         Platform::kApplicationTitle,
+         {QStringLiteral("Restore"), QStringLiteral("Discard"), QStringLiteral("Later")}});
+    if (answer == RestoreIt) {
+        restore(snapshot);
+        m_journal.adopt(newest.path);
+        documentChanged();
+    } else if (answer == Discard) {
+        m_journal.discard(newest.path);
+    }
+}
