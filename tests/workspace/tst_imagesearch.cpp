@@ -3,6 +3,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QScopeGuard>
 #include <QTest>
 
 #ifdef Q_OS_UNIX
@@ -36,6 +37,7 @@ private Q_SLOTS:
     void walksBreadthFirstSorted();
     void skipsHiddenAndLinkedFolders();
     void survivesUnreadableAndVanishingFolders();
+    void reachesBeyondThePathLimit();
     void stopsWhenAsked();
     void derivesNames();
 };
@@ -154,6 +156,41 @@ void TestImageSearch::survivesUnreadableAndVanishingFolders()
     Functions::WalkState gone;
     QVERIFY(Functions::CollectFiles(tree.path(QStringLiteral("nothing/")), gone));
     QVERIFY(gone.FoundFiles.isEmpty());
+}
+
+void TestImageSearch::reachesBeyondThePathLimit()
+{
+    // 1,000 levels of 10-character names, an image every 100 levels: about
+    // 11,000 characters, beyond what the system takes as one path. Made and
+    // removed a step at a time from the current folder for the same reason.
+    constexpr int kDepth = 1000;
+    TempTree tree;
+    const QString start = QDir::currentPath();
+    QVERIFY(QDir::setCurrent(tree.root()));
+    int levels = 0;
+    auto removeChain = qScopeGuard([&] {
+        for (; levels > 0; --levels) {
+            QFile::remove(QStringLiteral("i.png"));
+            QDir::setCurrent(QStringLiteral(".."));
+            QDir().rmdir(QStringLiteral("d%1").arg(levels, 9, 10, QLatin1Char('0')));
+        }
+        QDir::setCurrent(start);
+    });
+    QStringList expected;
+    QString name;
+    while (levels < kDepth) {
+        const QString folder = QStringLiteral("d%1").arg(levels + 1, 9, 10, QLatin1Char('0'));
+        QVERIFY(QDir().mkdir(folder));
+        QVERIFY(QDir::setCurrent(folder));
+        ++levels;
+        name += folder + QDir::separator();
+        if (levels % 100 == 0) {
+            QFile image(QStringLiteral("i.png"));
+            QVERIFY(image.open(QIODevice::WriteOnly));
+            expected.append(name + QStringLiteral("i.png"));
+        }
+    }
+    QCOMPARE(findImages(tree.root()), expected);
 }
 
 void TestImageSearch::stopsWhenAsked()
