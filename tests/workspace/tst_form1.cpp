@@ -41,6 +41,7 @@ private Q_SLOTS:
     void browsesForFolder();
     void unfinishedSearchChangesNothing_data();
     void unfinishedSearchChangesNothing();
+    void reportsSkippedFolders();
 
 private:
     QPushButton* button(const char* name) const
@@ -369,6 +370,8 @@ void TestForm1::unfinishedSearchChangesNothing_data()
     QTest::addColumn<bool>("cancel"); // else the folder goes before it can be read
     QTest::newRow("search cancelled") << false << true;
     QTest::newRow("browse cancelled") << true << true;
+    QTest::newRow("search, folder unreadable") << false << false;
+    QTest::newRow("browse, folder unreadable") << true << false;
 }
 
 void TestForm1::unfinishedSearchChangesNothing()
@@ -416,6 +419,28 @@ void TestForm1::unfinishedSearchChangesNothing()
         QCOMPARE(m_platform->messages.first().title, QStringLiteral("Vemarill"));
         QCOMPARE(m_platform->messages.first().icon, Platform::MessageIcon::Information);
     }
+}
+
+void TestForm1::reportsSkippedFolders()
+{
+    QVERIFY(m_tree->writeFile(QStringLiteral("sub2/f.png"), "x"));
+    // The first answer comes before the root is listed, the second after.
+    duringSearch([this](int call) {
+        return call == 2 && QDir(m_tree->path(QStringLiteral("sub"))).removeRecursively();
+    });
+    searchTree(*m_tree);
+    QVERIFY(!m_midSearch->isActive());
+
+    ImageListView* list = m_form->imageList();
+    QCOMPARE(list->itemCount(), 3);
+    QCOMPARE(list->itemText(2), native("sub2/f.png"));
+    QCOMPARE(ImageCount::value(), 3);
+    QVERIFY(rowCommandsEnabled(true));
+    QCOMPARE(m_platform->messageTexts(),
+             QStringList{QStringLiteral("1 folder could not be read and was skipped:\n") +
+                         m_tree->path(QStringLiteral("sub/"))});
+    QCOMPARE(m_platform->messages.first().title, QStringLiteral("Vemarill"));
+    QCOMPARE(m_platform->messages.first().icon, Platform::MessageIcon::Information);
 }
 
 QTEST_MAIN(TestForm1)
