@@ -69,19 +69,21 @@ WalkOutcome CollectFiles(const QString& root, WalkState& state, const KeepGoing&
     state.PendingFolders = QStringList{root};
     // A list used as a queue: walk with a head index rather than shifting.
     qsizetype head = 0;
+    qsizetype listed = 0; // head restarts when the queue is trimmed
     while (head < state.PendingFolders.size()) {
         if (keepGoing && !keepGoing())
             return WalkOutcome::Stopped;
         // A copy: listing appends to the queue, which may move its elements.
         const QString folder = state.PendingFolders.at(head);
         if (!ListFolder(folder, state)) {
-            if (state.PendingFolders.size() == 1 && head == 0) {
+            if (listed == 0) {
                 state.PendingFolders.clear();
                 return WalkOutcome::RootUnreadable;
             }
             state.UnreadableFolders.append(folder);
         }
         ++head;
+        ++listed;
         if (head > 4096 && head * 2 > state.PendingFolders.size()) {
             state.PendingFolders.remove(0, head);
             head = 0;
