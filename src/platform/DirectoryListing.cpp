@@ -7,8 +7,11 @@
 #include <memory>
 
 #if defined(Q_OS_UNIX)
+#include <climits>
 #include <dirent.h>
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 #endif
 
 namespace Platform {
@@ -28,6 +31,49 @@ DirectoryEntry::Kind kindOfMode(mode_t mode)
 struct DirCloser {
     void operator()(DIR* dir) const { ::closedir(dir); }
 };
+
+constexpr int kOpenFolder = O_RDONLY | O_DIRECTORY | O_CLOEXEC;
+
+// A path longer than the system takes in one call is opened piece by piece,
+// each piece relative to the folder opened before it, so that depth is not
+// limited by the path length. At most two descriptors are open at a time, so
+// a wide tree cannot run out of them.
+int openFolder(const QByteArray& path)
+{
+#if defined(PATH_MAX)
+    constexpr qsizetype kLongest = PATH_MAX - 1;
+#else
+    constexpr qsizetype kLongest = 1023;
+#endif
+    if (path.size() <= kLongest)
+        return ::open(path.constData(), kOpenFolder);
+    int at = AT_FDCWD;
+    qsizetype start = 0;
+    while (start < path.size()) {
+        qsizetype end = path.size();
+        if (end - start > kLongest) {
+            end = path.lastIndexOf('/', start + kLongest);
+            if (end < start) {
+                if (at != AT_FDCWD)
+                    ::close(at);
+                return -1; // one name longer than any path: nothing can open it
+            }
+            if (end == start) // an absolute path's leading "/"
+                end = start + 1;
+        }
+        const QByteArray piece = path.mid(start, end - start);
+        const int next = ::openat(at, piece.constData(), kOpenFolder);
+        if (at != AT_FDCWD)
+            ::close(at);
+        if (next < 0)
+            return -1;
+        at = next;
+        start = end;
+        while (start < path.size() && path.at(start) == '/')
+            ++start;
+    }
+    return at;
+}
 #endif
 
 } // namespace
@@ -36,15 +82,18 @@ bool listDirectory(const QString& folder, std::vector<DirectoryEntry>& entries)
 {
     entries.clear();
 #if defined(Q_OS_UNIX)
-    QByteArray path = QFile::encodeName(folder);
+    const QByteArray path = QFile::encodeName(folder);
     if (path.isEmpty())
         return false;
-    std::unique_ptr<DIR, DirCloser> dir(::opendir(path.constData()));
-    if (!dir)
+    const int fd = openFolder(path);
+    if (fd < 0)
         return false;
-    if (!path.endsWith('/'))
-        path.append('/');
-    const qsizetype prefixLength = path.size();
+    std::unique_ptr<DIR, DirCloser> dir(::fdopendir(fd));
+    if (!dir) {
+        ::close(fd);
+        return false;
+    }
+    const int at = ::dirfd(dir.get());
     while (const dirent* entry = ::readdir(dir.get())) {
         const char* name = entry->d_name;
         if (name[0] == '.' && (name[1] == 0 || (name[1] == '.' && name[2] == 0)))
@@ -59,15 +108,13 @@ bool listDirectory(const QString& folder, std::vector<DirectoryEntry>& entries)
         item.hidden = name[0] == '.';
         unsigned char type = entry->d_type;
         if (type == DT_UNKNOWN || type == DT_LNK) {
-            path.truncate(prefixLength);
-            path.append(name);
             struct stat info;
-            if (::lstat(path.constData(), &info) != 0)
+            if (::fstatat(at, name, &info, AT_SYMLINK_NOFOLLOW) != 0)
                 continue; // vanished meanwhile
             if (S_ISLNK(info.st_mode)) {
                 item.symbolicLink = true;
-                item.kind = ::stat(path.constData(), &info) == 0 ? kindOfMode(info.st_mode)
-                                                                 : DirectoryEntry::Kind::Other;
+                item.kind = ::fstatat(at, name, &info, 0) == 0 ? kindOfMode(info.st_mode)
+                                                               : DirectoryEntry::Kind::Other;
             } else {
                 item.kind = kindOfMode(info.st_mode);
             }

@@ -17,7 +17,9 @@ struct DirectoryEntry {
 // system returns them. Reads each entry's type from the directory itself where
 // it can, so that listing a large folder costs no stat per file. Returns false
 // when the folder cannot be read; entries that vanish meanwhile, and names
-// that are no text in the file name encoding, are left out.
+// that are no text in the file name encoding, are left out. A folder deeper
+// than the system's path length limit can still be listed where the platform
+// can open folders relative to one another (Unix).
 bool listDirectory(const QString& folder, std::vector<DirectoryEntry>& entries);
 
 // True when the path names an existing folder (a link to one included).

@@ -2,14 +2,18 @@
 #include "Form1.h"
 #include "ImageCount.h"
 #include "ImageListView.h"
+#include "SearchProgress.h"
 #include "TempTree.h"
 
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
+#include <functional>
 
 #ifdef Q_OS_UNIX
 #include <csignal>
@@ -42,6 +46,9 @@ private Q_SLOTS:
     void browsesForFolder();
     void failedWriteKeepsEarlierFiles();
     void asksBeforeDroppingUnsavedWork();
+    void unfinishedSearchChangesNothing_data();
+    void unfinishedSearchChangesNothing();
+    void reportsSkippedFolders();
 
 private:
     QPushButton* button(const char* name) const
@@ -52,10 +59,14 @@ private:
     bool rowCommandsEnabled(bool expected) const;
     void clickRow(int row);
     void searchTree(const TempTree& tree);
+    // Runs act(n) each time the progress window answers events while it is
+    // shown, n counting from 1, until act returns true.
+    void duringSearch(const std::function<bool(int)>& act);
 
     std::unique_ptr<FakePlatform> m_platform;
     std::unique_ptr<Form1> m_form;
     std::unique_ptr<TempTree> m_tree;
+    QTimer* m_midSearch = nullptr;
 };
 
 void TestForm1::init()
@@ -76,6 +87,21 @@ void TestForm1::cleanup()
     m_tree.reset();
     m_platform.reset();
     ImageCount::set(0);
+    SearchProgress::setDefaultDelay(500);
+    delete m_midSearch;
+}
+
+void TestForm1::duringSearch(const std::function<bool(int)>& act)
+{
+    SearchProgress::setDefaultDelay(0);
+    m_midSearch = new QTimer;
+    m_midSearch->setInterval(0);
+    connect(m_midSearch, &QTimer::timeout, m_midSearch, [this, act, calls = 0]() mutable {
+        auto* progress = m_form->findChild<QProgressDialog*>(QStringLiteral("SearchProgress"));
+        if (progress && progress->isVisible() && act(++calls))
+            m_midSearch->stop();
+    });
+    m_midSearch->start();
 }
 
 bool TestForm1::rowCommandsEnabled(bool expected) const
@@ -443,6 +469,85 @@ void TestForm1::asksBeforeDroppingUnsavedWork()
     m_platform->answerNextQuestion(QStringLiteral("Cancel"));
     QVERIFY(!m_form->close());
     QVERIFY(m_form->isVisible());
+}
+
+void TestForm1::unfinishedSearchChangesNothing_data()
+{
+    QTest::addColumn<bool>("browse");
+    QTest::addColumn<bool>("cancel"); // else the folder goes before it can be read
+    QTest::newRow("search cancelled") << false << true;
+    QTest::newRow("browse cancelled") << true << true;
+    QTest::newRow("search, folder unreadable") << false << false;
+    QTest::newRow("browse, folder unreadable") << true << false;
+}
+
+void TestForm1::unfinishedSearchChangesNothing()
+{
+    QFETCH(bool, browse);
+    QFETCH(bool, cancel);
+    searchTree(*m_tree);
+    ImageListView* list = m_form->imageList();
+    list->setChecked(1, true);
+
+    TempTree other;
+    QVERIFY(other.writeFile(QStringLiteral("new.png"), "x"));
+    duringSearch([&](int) {
+        if (cancel) {
+            auto* progress = m_form->findChild<QProgressDialog*>(QStringLiteral("SearchProgress"));
+            QTest::mouseClick(progress->findChild<QPushButton*>(), Qt::LeftButton);
+        } else {
+            QDir(other.root()).removeRecursively();
+        }
+        return true;
+    });
+    QString typed = other.root();
+    typed.chop(1);
+    if (browse) {
+        m_platform->answerNextFolder(typed);
+        click("CmdBrowse");
+    } else {
+        m_form->textFolder()->setText(typed);
+        click("CmdSearchImages");
+    }
+    QVERIFY(!m_midSearch->isActive());
+
+    // The rows, count, buttons and root text stay in step: a typed root stays as typed.
+    QCOMPARE(m_form->textFolder()->text(), browse ? m_tree->root() : typed);
+    QCOMPARE(list->itemCount(), 4);
+    QCOMPARE(list->itemText(0), QStringLiteral("A.JPG"));
+    QVERIFY(list->isChecked(1));
+    QCOMPARE(ImageCount::value(), 4);
+    QVERIFY(rowCommandsEnabled(true));
+    if (cancel) {
+        QVERIFY(m_platform->messages.isEmpty());
+    } else {
+        QCOMPARE(m_platform->messageTexts(),
+                 QStringList{QStringLiteral("This folder could not be read:\n") + other.root()});
+        QCOMPARE(m_platform->messages.first().title, QStringLiteral("Vemarill"));
+        QCOMPARE(m_platform->messages.first().icon, Platform::MessageIcon::Information);
+    }
+}
+
+void TestForm1::reportsSkippedFolders()
+{
+    QVERIFY(m_tree->writeFile(QStringLiteral("sub2/f.png"), "x"));
+    // The first answer comes before the root is listed, the second after.
+    duringSearch([this](int call) {
+        return call == 2 && QDir(m_tree->path(QStringLiteral("sub"))).removeRecursively();
+    });
+    searchTree(*m_tree);
+    QVERIFY(!m_midSearch->isActive());
+
+    ImageListView* list = m_form->imageList();
+    QCOMPARE(list->itemCount(), 3);
+    QCOMPARE(list->itemText(2), native("sub2/f.png"));
+    QCOMPARE(ImageCount::value(), 3);
+    QVERIFY(rowCommandsEnabled(true));
+    QCOMPARE(m_platform->messageTexts(),
+             QStringList{QStringLiteral("1 folder could not be read and was skipped:\n") +
+                         m_tree->path(QStringLiteral("sub/"))});
+    QCOMPARE(m_platform->messages.first().title, QStringLiteral("Vemarill"));
+    QCOMPARE(m_platform->messages.first().icon, Platform::MessageIcon::Information);
 }
 
 QTEST_MAIN(TestForm1)

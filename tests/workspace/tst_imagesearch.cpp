@@ -1,8 +1,10 @@
 #include "Functions.h"
+#include "ImageListCommands.h"
 #include "TempTree.h"
 
 #include <QDir>
 #include <QFile>
+#include <QScopeGuard>
 #include <QTest>
 
 #ifdef Q_OS_UNIX
@@ -20,10 +22,10 @@ QString native(const char* path)
 
 QStringList findImages(const QString& root)
 {
-    QStringList names;
-    if (!Functions::FindImages(root, names))
-        qFatal("search stopped by itself");
-    return names;
+    Functions::FoundImages found;
+    if (Functions::FindImages(root, found) != Functions::WalkOutcome::Finished)
+        qFatal("search did not finish");
+    return found.Names;
 }
 
 } // namespace
@@ -35,7 +37,11 @@ private Q_SLOTS:
     void recognisesImageExtensions();
     void walksBreadthFirstSorted();
     void skipsHiddenAndLinkedFolders();
-    void survivesUnreadableAndVanishingFolders();
+    void countsFoldersItCannotRead_data();
+    void countsFoldersItCannotRead();
+    void describesSkippedFolders_data();
+    void describesSkippedFolders();
+    void reachesBeyondThePathLimit();
     void stopsWhenAsked();
     void derivesNames();
 };
@@ -81,7 +87,7 @@ void TestImageSearch::walksBreadthFirstSorted()
     QCOMPARE(findImages(tree.root()), expected);
 
     Functions::WalkState state;
-    QVERIFY(Functions::CollectFiles(tree.root(), state));
+    QCOMPARE(Functions::CollectFiles(tree.root(), state), Functions::WalkOutcome::Finished);
     QVERIFY(state.FoundFiles.contains(tree.path(QStringLiteral("notes.txt"))));
     QCOMPARE(state.RootFolder, tree.root());
 
@@ -118,42 +124,124 @@ void TestImageSearch::skipsHiddenAndLinkedFolders()
 #endif
 }
 
-void TestImageSearch::survivesUnreadableAndVanishingFolders()
+void TestImageSearch::countsFoldersItCannotRead_data()
 {
-    TempTree tree;
-    QVERIFY(tree.writeFile(QStringLiteral("a.png"), "x"));
-    QVERIFY(tree.writeFile(QStringLiteral("locked/b.png"), "x"));
-    QVERIFY(tree.writeFile(QStringLiteral("later/c.png"), "x"));
+    // Tests may run as root, which reads any folder whatever its permissions:
+    // folders that go, or turn into files, between being queued and being
+    // listed fail the same way and show the counting everywhere.
+    QTest::addColumn<QString>("folder"); // empty for the root
+    QTest::addColumn<QString>("how");
+    QTest::newRow("removed mid-walk") << "later"
+                                      << "remove";
+    QTest::newRow("replaced by a file mid-walk") << "later"
+                                                 << "file";
+    QTest::newRow("root removed before listing") << ""
+                                                 << "remove";
+    QTest::newRow("locked, where permissions hold") << "locked"
+                                                    << "lock";
+}
 
-    // A folder in the queue that is gone by the time it is listed is skipped.
-    Functions::WalkState state;
-    bool removed = false;
-    QVERIFY(Functions::CollectFiles(tree.root(), state, [&] {
-        if (!removed && state.PendingFolders.size() > 1) {
-            removed = QDir(tree.path(QStringLiteral("later"))).removeRecursively();
+void TestImageSearch::countsFoldersItCannotRead()
+{
+    QFETCH(QString, folder);
+    QFETCH(QString, how);
+    TempTree tree;
+    for (const char* file : {"a.png", "later/b.png", "locked/c.png", "next/d.png"})
+        QVERIFY(tree.writeFile(QString::fromUtf8(file), "x"));
+    const QString target = folder.isEmpty() ? tree.root() : tree.path(folder + QLatin1Char('/'));
+    bool unreadable = true;
+    if (how == QLatin1String("lock")) {
+        QVERIFY(QFile::setPermissions(target, QFileDevice::Permissions()));
+        unreadable = QDir(target).entryList(QDir::Files).isEmpty();
+    }
+    auto unlock = qScopeGuard([&] {
+        QFile::setPermissions(target, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                          QFileDevice::ExeOwner);
+    });
+
+    // The first call comes before the root is listed, the second after.
+    int calls = 0;
+    Functions::FoundImages found{{QStringLiteral("kept")}, {}};
+    const Functions::WalkOutcome outcome = Functions::FindImages(tree.root(), found, [&] {
+        if (++calls == (folder.isEmpty() ? 1 : 2) && how != QLatin1String("lock")) {
+            QDir(target).removeRecursively();
+            if (how == QLatin1String("file"))
+                tree.writeFile(folder, "x");
         }
         return true;
-    }));
-    QVERIFY(removed);
-    QVERIFY(!state.FoundFiles.contains(tree.path(QStringLiteral("later/c.png"))));
-    QVERIFY(state.FoundFiles.contains(tree.path(QStringLiteral("a.png"))));
+    });
 
-    // A folder that cannot be read is skipped (root can read anything, so only
-    // check where the permission actually holds).
-    const QString locked = tree.path(QStringLiteral("locked"));
-    QVERIFY(QFile::setPermissions(locked, QFileDevice::Permissions()));
-    QDir probe(locked);
-    const bool readable = !probe.entryList(QDir::Files).isEmpty();
-    const QStringList names = findImages(tree.root());
-    QFile::setPermissions(locked,
-                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-    QCOMPARE(names.contains(native("locked/b.png")), readable);
-    QVERIFY(names.contains(native("a.png")));
+    if (folder.isEmpty()) {
+        QCOMPARE(outcome, Functions::WalkOutcome::RootUnreadable);
+        QCOMPARE(found.Names, QStringList{QStringLiteral("kept")}); // untouched
+        return;
+    }
+    QCOMPARE(outcome, Functions::WalkOutcome::Finished);
+    QStringList names{native("a.png"), native("later/b.png"), native("locked/c.png"),
+                      native("next/d.png")};
+    if (unreadable)
+        names.removeAt(folder == QLatin1String("later") ? 1 : 2);
+    QCOMPARE(found.Names, names);
+    QCOMPARE(found.UnreadableFolders, unreadable ? QStringList{target} : QStringList());
+}
 
-    // A root that is not there finds nothing and does not fail.
-    Functions::WalkState gone;
-    QVERIFY(Functions::CollectFiles(tree.path(QStringLiteral("nothing/")), gone));
-    QVERIFY(gone.FoundFiles.isEmpty());
+void TestImageSearch::describesSkippedFolders_data()
+{
+    QTest::addColumn<QStringList>("folders");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("one") << QStringList{"/a/"}
+                         << "1 folder could not be read and was skipped:\n/a/";
+    QTest::newRow("two") << QStringList{"/a/", "/b/"}
+                         << "2 folders could not be read and were skipped:\n/a/\n/b/";
+    QTest::newRow("seven: five named")
+        << QStringList{"/1/", "/2/", "/3/", "/4/", "/5/", "/6/", "/7/"}
+        << "7 folders could not be read and were skipped:\n/1/\n/2/\n/3/\n/4/\n/5/\nand 2 more";
+    const QString deep = QStringLiteral("/top/") + QStringLiteral("d000000001/").repeated(100);
+    QTest::newRow("deep: middle left out")
+        << QStringList{deep}
+        << "1 folder could not be read and was skipped:\n" + deep.left(40) + "..." + deep.right(77);
+}
+
+void TestImageSearch::describesSkippedFolders()
+{
+    QFETCH(QStringList, folders);
+    QFETCH(QString, text);
+    QCOMPARE(ImageListCommands::SkippedFoldersText(folders), text);
+}
+
+void TestImageSearch::reachesBeyondThePathLimit()
+{
+    // 1,000 levels of 10-character names, an image every 100 levels: about
+    // 11,000 characters, beyond what the system takes as one path. Made and
+    // removed a step at a time from the current folder for the same reason.
+    constexpr int kDepth = 1000;
+    TempTree tree;
+    const QString start = QDir::currentPath();
+    QVERIFY(QDir::setCurrent(tree.root()));
+    int levels = 0;
+    auto removeChain = qScopeGuard([&] {
+        for (; levels > 0; --levels) {
+            QFile::remove(QStringLiteral("i.png"));
+            QDir::setCurrent(QStringLiteral(".."));
+            QDir().rmdir(QStringLiteral("d%1").arg(levels, 9, 10, QLatin1Char('0')));
+        }
+        QDir::setCurrent(start);
+    });
+    QStringList expected;
+    QString name;
+    while (levels < kDepth) {
+        const QString folder = QStringLiteral("d%1").arg(levels + 1, 9, 10, QLatin1Char('0'));
+        QVERIFY(QDir().mkdir(folder));
+        QVERIFY(QDir::setCurrent(folder));
+        ++levels;
+        name += folder + QDir::separator();
+        if (levels % 100 == 0) {
+            QFile image(QStringLiteral("i.png"));
+            QVERIFY(image.open(QIODevice::WriteOnly));
+            expected.append(name + QStringLiteral("i.png"));
+        }
+    }
+    QCOMPARE(findImages(tree.root()), expected);
 }
 
 void TestImageSearch::stopsWhenAsked()
@@ -162,10 +250,11 @@ void TestImageSearch::stopsWhenAsked()
     for (int i = 0; i < 5; ++i)
         QVERIFY(tree.writeFile(QStringLiteral("d%1/i.png").arg(i), "x"));
     int calls = 0;
-    QStringList names{QStringLiteral("kept")};
-    QVERIFY(!Functions::FindImages(tree.root(), names, [&] { return ++calls < 3; }));
+    Functions::FoundImages found{{QStringLiteral("kept")}, {}};
+    QCOMPARE(Functions::FindImages(tree.root(), found, [&] { return ++calls < 3; }),
+             Functions::WalkOutcome::Stopped);
     QCOMPARE(calls, 3);
-    QCOMPARE(names, QStringList{QStringLiteral("kept")}); // untouched when stopped
+    QCOMPARE(found.Names, QStringList{QStringLiteral("kept")}); // untouched when stopped
 }
 
 void TestImageSearch::derivesNames()

@@ -211,23 +211,33 @@ void Form1::CmdBrowse_Click()
     BrowseForFolder::BrowseFolder(this);
     if (!BrowseForFolder::FolderSelected())
         return;
+    // The rows are read under this text: a search that does not finish must
+    // not leave the earlier rows under the new folder.
+    const QString previous = TextFolder->text();
     TextFolder->setText(Functions::WithTrailingSeparator(BrowseForFolder::SelectedFolder()));
-    CmdSearchImages_Click();
+    if (!searchImages())
+        TextFolder->setText(previous);
 }
 
 void Form1::CmdSearchImages_Click()
 {
+    searchImages();
+}
+
+bool Form1::searchImages()
+{
     if (!mayDropRows())
-        return;
+        return false;
     QString root = TextFolder->text();
     const auto outcome = ImageListCommands::SearchImages(this, root, *ImageList->imageListModel());
     if (outcome != ImageListCommands::SearchOutcome::Done)
-        return;
+        return false;
     m_document->setFilePath({});
     if (root != TextFolder->text())
         TextFolder->setText(root);
     setRowCommandsEnabled(ImageCount::value() > 0);
     LoadImages = true;
+    return true;
 }
 
 void Form1::CmdLoadImages_Click()

@@ -57,6 +57,8 @@ private:
 
     void CmdBrowse_Click();
     void CmdSearchImages_Click();
+    // False when the search did not fill the list (no folder, cancelled, unreadable).
+    bool searchImages();
     void CmdLoadImages_Click();
     void CmdSaveImages_Click();
     void CmdSelectAll_Click();

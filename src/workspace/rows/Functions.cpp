@@ -42,11 +42,11 @@ bool IsImageFile(const QString& path)
     return false;
 }
 
-void ListFolder(const QString& folder, WalkState& state)
+bool ListFolder(const QString& folder, WalkState& state)
 {
     thread_local std::vector<Platform::DirectoryEntry> entries;
     if (!Platform::listDirectory(folder, entries))
-        return;
+        return false;
     std::sort(entries.begin(), entries.end(), lessByName);
     // Files first, then folders, as two passes over the folder.
     for (const Platform::DirectoryEntry& entry : entries) {
@@ -58,29 +58,39 @@ void ListFolder(const QString& folder, WalkState& state)
             entry.kind == Platform::DirectoryEntry::Kind::Folder)
             state.PendingFolders.append(folder + entry.name + Platform::pathSeparator());
     }
+    return true;
 }
 
-bool CollectFiles(const QString& root, WalkState& state, const KeepGoing& keepGoing)
+WalkOutcome CollectFiles(const QString& root, WalkState& state, const KeepGoing& keepGoing)
 {
     state.RootFolder = root;
     state.FoundFiles.clear();
+    state.UnreadableFolders.clear();
     state.PendingFolders = QStringList{root};
     // A list used as a queue: walk with a head index rather than shifting.
     qsizetype head = 0;
+    qsizetype listed = 0; // head restarts when the queue is trimmed
     while (head < state.PendingFolders.size()) {
         if (keepGoing && !keepGoing())
-            return false;
+            return WalkOutcome::Stopped;
         // A copy: listing appends to the queue, which may move its elements.
         const QString folder = state.PendingFolders.at(head);
-        ListFolder(folder, state);
+        if (!ListFolder(folder, state)) {
+            if (listed == 0) {
+                state.PendingFolders.clear();
+                return WalkOutcome::RootUnreadable;
+            }
+            state.UnreadableFolders.append(folder);
+        }
         ++head;
+        ++listed;
         if (head > 4096 && head * 2 > state.PendingFolders.size()) {
             state.PendingFolders.remove(0, head);
             head = 0;
         }
     }
     state.PendingFolders.clear();
-    return true;
+    return WalkOutcome::Finished;
 }
 
 QString RemoveRoot(const QString& path, const QString& root)
@@ -88,17 +98,19 @@ QString RemoveRoot(const QString& path, const QString& root)
     return path.startsWith(root) ? path.mid(root.size()) : path;
 }
 
-bool FindImages(const QString& root, QStringList& names, const KeepGoing& keepGoing)
+WalkOutcome FindImages(const QString& root, FoundImages& found, const KeepGoing& keepGoing)
 {
     WalkState state;
-    if (!CollectFiles(root, state, keepGoing))
-        return false;
-    names.clear();
+    const WalkOutcome outcome = CollectFiles(root, state, keepGoing);
+    if (outcome != WalkOutcome::Finished)
+        return outcome;
+    found.Names.clear();
     for (const QString& file : std::as_const(state.FoundFiles)) {
         if (IsImageFile(file))
-            names.append(RemoveRoot(file, root));
+            found.Names.append(RemoveRoot(file, root));
     }
-    return true;
+    found.UnreadableFolders = std::move(state.UnreadableFolders);
+    return outcome;
 }
 
 } // namespace Functions

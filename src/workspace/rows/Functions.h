@@ -14,8 +14,21 @@ using KeepGoing = std::function<bool()>;
 // The state of one walk, rebuilt by every CollectFiles.
 struct WalkState {
     QString RootFolder;
-    QStringList FoundFiles;     // full paths in the order found
-    QStringList PendingFolders; // queue of folders still to list, each ending with a separator
+    QStringList FoundFiles;        // full paths in the order found
+    QStringList PendingFolders;    // queue of folders still to list, each ending with a separator
+    QStringList UnreadableFolders; // folders that could not be listed, in walk order
+};
+
+enum class WalkOutcome {
+    Finished,
+    Stopped,        // keepGoing said stop
+    RootUnreadable, // the root itself could not be listed
+};
+
+// What a finished search found under one root.
+struct FoundImages {
+    QStringList Names;             // in walk order
+    QStringList UnreadableFolders; // full paths, skipped
 };
 
 bool FolderExists(const QString& path);
@@ -27,19 +40,19 @@ QString WithTrailingSeparator(const QString& folder);
 // or png, in any case.
 bool IsImageFile(const QString& path);
 
-// Walks the tree under root (which must end with a separator). False when
-// keepGoing stopped it; state then holds what was found so far.
-bool CollectFiles(const QString& root, WalkState& state, const KeepGoing& keepGoing = {});
+// Walks the tree under root (which must end with a separator). When stopped,
+// state holds what was found so far.
+WalkOutcome CollectFiles(const QString& root, WalkState& state, const KeepGoing& keepGoing = {});
 
 // Appends the folder's plain files to FoundFiles and its subfolders to
-// PendingFolders. Hidden entries, unreadable folders and folders reached
-// through a symbolic link are left out.
-void ListFolder(const QString& folder, WalkState& state);
+// PendingFolders. Hidden entries and folders reached through a symbolic link
+// are left out. False, with nothing added, when the folder cannot be read.
+bool ListFolder(const QString& folder, WalkState& state);
 
 // The path with the root text removed from its start (only there).
 QString RemoveRoot(const QString& path, const QString& root);
 
-// The Names of the images under root, in walk order; false when stopped.
-bool FindImages(const QString& root, QStringList& names, const KeepGoing& keepGoing = {});
+// The images under root; found is left as it was unless the walk finished.
+WalkOutcome FindImages(const QString& root, FoundImages& found, const KeepGoing& keepGoing = {});
 
 } // namespace Functions

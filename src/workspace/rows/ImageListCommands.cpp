@@ -8,6 +8,8 @@
 #include "ImageListModel.h"
 #include "SearchProgress.h"
 
+#include <algorithm>
+
 namespace ImageListCommands {
 
 namespace {
@@ -19,7 +21,37 @@ void prepareListDialog(CommonDialog& dialog, const QString& title)
     dialog.flags = 2; // ask before overwriting
 }
 
+void inform(QWidget* parent, const QString& text)
+{
+    Platform::showMessage(
+        {parent, text, Platform::kApplicationTitle, Platform::MessageIcon::Information});
+}
+
+// Keeps the box readable for a folder far down a deep tree.
+QString shortened(const QString& path)
+{
+    constexpr qsizetype kLongest = 120;
+    constexpr qsizetype kHead = 40;
+    if (path.size() <= kLongest)
+        return path;
+    return path.left(kHead) + QStringLiteral("...") + path.right(kLongest - kHead - 3);
+}
+
 } // namespace
+
+QString SkippedFoldersText(const QStringList& folders)
+{
+    constexpr qsizetype kNamed = 5;
+    const qsizetype count = folders.size();
+    QString text =
+        count == 1 ? QStringLiteral("1 folder could not be read and was skipped:")
+                   : QStringLiteral("%1 folders could not be read and were skipped:").arg(count);
+    for (qsizetype i = 0; i < std::min(count, kNamed); ++i)
+        text += QLatin1Char('\n') + shortened(folders.at(i));
+    if (count > kNamed)
+        text += QStringLiteral("\nand %1 more").arg(count - kNamed);
+    return text;
+}
 
 void ShowCantAccessFile(QWidget* parent)
 {
@@ -30,24 +62,32 @@ void ShowCantAccessFile(QWidget* parent)
 SearchOutcome SearchImages(QWidget* parent, QString& rootFolder, ImageListModel& model)
 {
     if (!Functions::FolderExists(rootFolder)) {
-        Platform::showMessage({parent, QStringLiteral("Please, specify an existing folder."),
-                               Platform::kApplicationTitle, Platform::MessageIcon::Information});
+        inform(parent, QStringLiteral("Please, specify an existing folder."));
         return SearchOutcome::NoFolder;
     }
     const QString root = Functions::WithTrailingSeparator(rootFolder);
-    QStringList names;
+    Functions::FoundImages found;
+    Functions::WalkOutcome outcome;
     {
         SearchProgress progress(parent);
-        if (!Functions::FindImages(root, names, [&progress] { return progress.keepGoing(); }))
-            return SearchOutcome::Cancelled;
+        outcome = Functions::FindImages(root, found, [&progress] { return progress.keepGoing(); });
+    }
+    if (outcome == Functions::WalkOutcome::Stopped)
+        return SearchOutcome::Cancelled;
+    if (outcome == Functions::WalkOutcome::RootUnreadable) {
+        inform(parent, QStringLiteral("This folder could not be read:\n") + shortened(root));
+        return SearchOutcome::Unreadable;
     }
     rootFolder = root;
     std::vector<ImageListRow> rows;
-    rows.reserve(static_cast<size_t>(names.size()));
-    for (QString& name : names)
+    rows.reserve(static_cast<size_t>(found.Names.size()));
+    for (QString& name : found.Names)
         rows.push_back(ImageListRow{std::move(name), {}, {}, false});
     model.setRows(std::move(rows));
     ImageCount::set(model.rowCount());
+    // Told after the list is filled, so the user sees what was found.
+    if (!found.UnreadableFolders.isEmpty())
+        inform(parent, SkippedFoldersText(found.UnreadableFolders));
     return SearchOutcome::Done;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <optional>
 
 class CommonDialog;
@@ -12,10 +13,14 @@ class QWidget;
 namespace ImageListCommands {
 
 enum class SearchOutcome {
-    NoFolder,  // the root text names no folder: the user was told, nothing changed
-    Cancelled, // stopped from the progress dialog: nothing changed
-    Done,      // the list holds the images found
+    NoFolder,   // the root text names no folder: the user was told, nothing changed
+    Unreadable, // the root folder cannot be read: the user was told, nothing changed
+    Cancelled,  // stopped from the progress dialog: nothing changed
+    Done,       // the list holds the images found; skipped folders were reported
 };
+
+// What the user is told about folders a search had to skip.
+QString SkippedFoldersText(const QStringList& folders);
 
 // rootFolder gets a trailing separator when it lacks one.
 SearchOutcome SearchImages(QWidget* parent, QString& rootFolder, ImageListModel& model);

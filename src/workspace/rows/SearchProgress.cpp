@@ -2,6 +2,24 @@
 
 #include <QCoreApplication>
 #include <QProgressDialog>
+#include <algorithm>
+
+namespace {
+
+int s_defaultDelay = 500;
+constexpr qint64 kEventInterval = 50;
+
+} // namespace
+
+int SearchProgress::defaultDelay()
+{
+    return s_defaultDelay;
+}
+
+void SearchProgress::setDefaultDelay(int delayMs)
+{
+    s_defaultDelay = delayMs;
+}
 
 SearchProgress::SearchProgress(QWidget* parent, int delayMs) : m_parent(parent), m_delayMs(delayMs)
 {
@@ -18,7 +36,7 @@ bool SearchProgress::keepGoing()
     if (m_cancelled)
         return false;
     const qint64 now = m_clock.elapsed();
-    if (now < m_delayMs || now - m_lastEvents < 50)
+    if (now < m_delayMs || now - m_lastEvents < std::min<qint64>(kEventInterval, m_delayMs))
         return true;
     m_lastEvents = now;
     if (!m_dialog) {

@@ -10,7 +10,7 @@ class QWidget;
 // progress dialog with Cancel appears, and events are processed now and then.
 class SearchProgress {
 public:
-    explicit SearchProgress(QWidget* parent, int delayMs = 500);
+    explicit SearchProgress(QWidget* parent, int delayMs = defaultDelay());
     ~SearchProgress();
     SearchProgress(const SearchProgress&) = delete;
     SearchProgress& operator=(const SearchProgress&) = delete;
@@ -18,6 +18,11 @@ public:
     // False once the user has cancelled.
     bool keepGoing();
     bool wasShown() const { return !m_dialog.isNull(); }
+
+    // The delay of every search that names none; 0 shows the dialog at once
+    // and answers events on every call, so that a test can act mid-search.
+    static int defaultDelay();
+    static void setDefaultDelay(int delayMs);
 
 private:
     QWidget* m_parent;
