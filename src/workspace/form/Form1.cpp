@@ -90,7 +90,12 @@ Form1::Form1(QWidget* parent) : QWidget(parent)
     m_layout.RecordLayout(*this);
 }
 
-Form1::~Form1() = default;
+Form1::~Form1()
+{
+    // The rows and their document go with the child widgets, after this
+    // object has stopped being a Form1.
+    m_document->disconnect(this);
+}
 
 void Form1::createControls()
 {
