@@ -53,18 +53,6 @@ int makeList(const QString& path)
     return 0;
 }
 
-long residentKb(const char* field)
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray& line : status.readAll().split('\n')) {
-        if (line.startsWith(field))
-            return line.mid(qstrlen(field)).trimmed().split(' ').first().toLong();
-    }
-    return -1;
-}
-
 } // namespace
 
 int main(int argc, char* argv[])
