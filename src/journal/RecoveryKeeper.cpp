@@ -10,6 +10,9 @@ RecoveryKeeper::RecoveryKeeper(QWidget* window, ImageListDocument& document, Roo
                                const QString& folder)
     : m_window(window), m_document(document), m_rootFolder(std::move(rootFolder)), m_journal(folder)
 {
+    m_gather.setSingleShot(true);
+    m_gather.setInterval(200);
+    connect(&m_gather, &QTimer::timeout, this, &RecoveryKeeper::journalRows);
     connect(&document, &ImageListDocument::rowsChanged, this, &RecoveryKeeper::documentChanged);
     connect(&document, &ImageListDocument::stateChanged, this, &RecoveryKeeper::documentChanged);
     connect(&m_journal, &RecoveryJournal::writeFailed, this, [this](const QString& message) {
@@ -26,10 +29,27 @@ RecoveryKeeper::RecoveryKeeper(QWidget* window, ImageListDocument& document, Roo
 void RecoveryKeeper::documentChanged()
 {
     if (!m_document.isModified()) {
+        m_gather.stop();
         m_journal.clear();
         return;
     }
-    m_journal.update({m_rootFolder(), m_document.filePath(), m_document.model().rows()});
+    if (!m_gather.isActive())
+        m_gather.start();
+}
+
+void RecoveryKeeper::journalRows()
+{
+    if (m_document.isModified())
+        m_journal.update({m_rootFolder(), m_document.filePath(), m_document.model().rows()});
+}
+
+bool RecoveryKeeper::flush()
+{
+    if (m_gather.isActive()) {
+        m_gather.stop();
+        journalRows();
+    }
+    return m_journal.flush();
 }
 
 void RecoveryKeeper::closedCleanly()
@@ -66,6 +86,7 @@ void RecoveryKeeper::offerRestore(const Restore& restore)
         restore(snapshot);
         m_journal.adopt(newest.path);
         documentChanged();
+        flush();
     } else if (answer == Discard) {
         m_journal.discard(newest.path);
     }

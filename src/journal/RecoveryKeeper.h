@@ -4,6 +4,7 @@
 #include "RecoveryJournal.h"
 
 #include <QObject>
+#include <QTimer>
 #include <functional>
 
 class ImageListDocument;
@@ -27,15 +28,20 @@ public:
     // Asks about the newest journal a dead instance left: Restore, Discard or
     // Later (kept for the next start). An unreadable one is set aside.
     void offerRestore(const Restore& restore);
+    // Writes the journal now, with the rows as they are.
+    bool flush();
     // The window closes cleanly: nothing is left to recover.
     void closedCleanly();
 
 private:
     void documentChanged();
+    void journalRows();
 
     QWidget* m_window;
     ImageListDocument& m_document;
     RootFolder m_rootFolder;
     RecoveryJournal m_journal;
+    // Coalesces a burst of edits into one copy of the rows for the journal.
+    QTimer m_gather;
     bool m_warned = false;
 };

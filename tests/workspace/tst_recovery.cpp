@@ -31,7 +31,7 @@ void editAndWait(const QString& root)
     list->setChecked(1, true);
     list->imageListModel()->insertRow(1, list->itemText(0));
     list->setSubItem(1, 1, QStringLiteral("second line"));
-    form.recovery()->journal().flush();
+    form.recovery()->flush();
     std::printf("ready\n");
     std::fflush(stdout);
     QTest::qWait(60000); // killed long before
@@ -78,7 +78,7 @@ void TestRecovery::restoresWhatAKilledRunLeft()
     QCOMPARE(form.windowTitle(), QStringLiteral("Vemarill - untitled *"));
 
     // Offered once: a second start finds nothing to restore.
-    form.recovery()->journal().flush();
+    form.recovery()->flush();
     Form1 second;
     second.restoreUnsavedWork();
     QCOMPARE(platform.questions.size(), 1);
