@@ -454,6 +454,49 @@ cSubclassListView::LastHitTest cSubclassListView::HitTestCell(const ImageListVie
     return LastHitTest{hit.point.x(), hit.point.y(), hit.flags, hit.item, hit.subItem};
 }
 
+bool cSubclassListView::EditCell(int row, int column)
+{
+    if (!mListView || row < 0 || row >= mListView->itemCount() || !mListView->isRowShown(row) ||
+        column < 0 || column > 2)
+        return false;
+    CommitEdit();
+    mListView->scrollTo(mListView->imageListModel()->index(row, column));
+    mListView->selectItem(row);
+    mLastHit = LastHitTest{0, 0, ImageListView::HitOnItemLabel, row, column};
+    mListView_DblClick();
+    return editorVisible();
+}
+
+int cSubclassListView::shownRowAfter(int row, int step) const
+{
+    for (int next = row + step; next >= 0 && next < mListView->itemCount(); next += step) {
+        if (mListView->isRowShown(next))
+            return next;
+    }
+    return -1;
+}
+
+void cSubclassListView::commitAndMove(int rowStep, int columnStep)
+{
+    int row = mLastHit.row;
+    int column = mLastHit.column;
+    CommitEdit();
+    if (!mListView)
+        return;
+    if (columnStep != 0) {
+        // Through the text cells only: Source, Target, the next row's Source.
+        column = std::max(column, 1) + columnStep;
+        if (column > 2 || column < 1) {
+            rowStep = columnStep;
+            column = column > 2 ? 1 : 2;
+        }
+    }
+    if (rowStep != 0)
+        row = shownRowAfter(row, rowStep);
+    if (row >= 0)
+        EditCell(row, column);
+}
+
 void cSubclassListView::PlaceEditor()
 {
     if (!mtextBox || !mListView)
@@ -667,6 +710,17 @@ bool cSubclassListView::eventFilter(QObject* watched, QEvent* event)
     if (watched == mEditorObject) {
         if (event->type() == QEvent::KeyPress) {
             const auto* key = static_cast<QKeyEvent*>(event);
+            const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+            if (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) {
+                const bool back =
+                    key->key() == Qt::Key_Backtab || key->modifiers() & Qt::ShiftModifier;
+                commitAndMove(0, back ? -1 : 1);
+                return true;
+            }
+            if (enter && key->modifiers() & Qt::ControlModifier) {
+                commitAndMove(1, 0);
+                return true;
+            }
             char16_t KeyAscii = 0;
             if (key->key() == Qt::Key_Escape)
                 KeyAscii = kKeyEscape;
@@ -695,6 +749,14 @@ bool cSubclassListView::eventFilter(QObject* watched, QEvent* event)
                 qobject_cast<QLineEdit*>(watched))
                 mtextBox_LostFocus();
         }
+    } else if (watched == mListObject && event->type() == QEvent::KeyPress) {
+        // F2 or Enter on a selected row edits its Source Text.
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const bool opens =
+            key->key() == Qt::Key_F2 || key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+        if (opens && key->modifiers() == Qt::NoModifier && mListView &&
+            EditCell(mListView->selectedIndex(), 1))
+            return true;
     } else if (watched == mListObject && event->type() == QEvent::FontChange && mtextBox) {
         // The editor shares the list's font.
         mtextBox->setFont(mListView->font());

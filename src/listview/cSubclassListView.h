@@ -68,6 +68,9 @@ public:
     int GetScrollListViewWidth(Platform::Hwnd Hwnd) const;
     // Binds the list control, makes the editor and installs the hooks. Always false.
     bool SubClassListView(ImageListView* ListView);
+    // Opens the editor on a cell from the keyboard, as a double click on it
+    // would (BeforeEdit first). False when there is no such shown row.
+    bool EditCell(int row, int column);
 
     // Read access for clients and for the header painting and tooltips.
     ImageListView* listView() const { return mListView; }
@@ -166,6 +169,10 @@ private:
     void setCellText(int row, int column, const QString& text);
     void splitRow(int row, int column, const QString& text);
     bool typedIntoEditor(const QString& typed);
+    // Tab, Shift+Tab and Ctrl+Enter in the editor: commit, then edit the next
+    // (or previous) text cell, or the same column of the next row.
+    void commitAndMove(int rowStep, int columnStep);
+    int shownRowAfter(int row, int step) const;
     void pressedOutsideEditor(QObject* target);
     std::uintptr_t hoverTimerId() const;
 

@@ -139,13 +139,38 @@ void TestSubclassListView::commitAndDrop()
     QCOMPARE(grid.text(0, 1), u"Hello"_qs);
     QVERIFY(!grid.editor()->isVisible() && grid.list->hasFocus());
 
-    // The focus moving to another control writes: a click on it, Tab.
+    // The focus moving to another control writes.
     QVERIFY(grid.typeInto(0, 2, u"by click"_qs));
     QTest::mouseClick(grid.other, Qt::LeftButton);
     QCOMPARE(grid.text(0, 2), u"by click"_qs);
+    QVERIFY(!grid.editor()->isVisible());
+
+    // Tab writes and edits the next text cell, Shift+Tab the one before,
+    // Ctrl+Enter the same column a row down; F2 and Enter open Source Text.
     QVERIFY(grid.write(1, 2, u"by tab"_qs, Qt::Key_Tab));
     QCOMPARE(grid.text(1, 2), u"by tab"_qs);
+    QVERIFY(grid.editor()->isVisible());
+    QCOMPARE(std::pair(grid.object->hitRow(), grid.object->hitColumn()), std::pair(2, 1));
+    QTest::keyClicks(grid.editor(), u"two"_qs);
+    QTest::keyClick(grid.editor(), Qt::Key_Tab, Qt::ShiftModifier);
+    QCOMPARE(grid.text(2, 1), u"two"_qs);
+    QCOMPARE(std::pair(grid.object->hitRow(), grid.object->hitColumn()), std::pair(1, 2));
+    QTest::keyClick(grid.editor(), Qt::Key_Return, Qt::ControlModifier);
+    QCOMPARE(std::pair(grid.object->hitRow(), grid.object->hitColumn()), std::pair(2, 2));
+    QTest::keyClick(grid.editor(), Qt::Key_Escape);
     QVERIFY(!grid.editor()->isVisible());
+    for (const Qt::Key key : {Qt::Key_F2, Qt::Key_Return}) {
+        QTest::keyClick(grid.list, key);
+        QVERIFY(grid.editor()->isVisible());
+        QCOMPARE(std::pair(grid.object->hitRow(), grid.object->hitColumn()), std::pair(2, 1));
+        QTest::keyClick(grid.editor(), Qt::Key_Escape);
+    }
+    grid.list->setRowHidden(3, {}, true); // filtered out: skipped
+    QVERIFY(grid.object->EditCell(2, 2));
+    QTest::keyClick(grid.editor(), Qt::Key_Tab);
+    QCOMPARE(std::pair(grid.object->hitRow(), grid.object->hitColumn()), std::pair(4, 1));
+    QTest::keyClick(grid.editor(), Qt::Key_Escape);
+    grid.list->setRowHidden(3, {}, false);
 
     // A mouse-down on another cell, with either button, writes and hits that cell.
     QVERIFY(grid.typeInto(1, 1, u"first"_qs));

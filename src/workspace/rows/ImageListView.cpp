@@ -10,6 +10,7 @@
 #include <QStyle>
 #include <QStyleOptionViewItem>
 #include <algorithm>
+#include <utility>
 
 ImageListView::ImageListView(QWidget* parent) : QTreeView(parent), m_model(new ImageListModel(this))
 {
@@ -25,6 +26,40 @@ ImageListView::ImageListView(QWidget* parent) : QTreeView(parent), m_model(new I
     setTextElideMode(Qt::ElideRight);
     header()->setStretchLastSection(false);
     header()->setSectionsMovable(false);
+    // New rows come in unfiltered: a reset drops every hidden mark.
+    connect(m_model, &QAbstractItemModel::modelReset, this, [this] {
+        const RowFilter filter = std::exchange(m_filter, RowFilter{});
+        setRowFilter(filter);
+    });
+}
+
+void ImageListView::setRowFilter(const RowFilter& filter)
+{
+    const bool wasEmpty = m_filter.isEmpty();
+    m_filter = filter;
+    if (wasEmpty && filter.isEmpty())
+        return;
+    // Only rows whose state changes are touched: narrowing a filter by one
+    // typed character leaves most of them alone.
+    const int count = m_model->rowCount();
+    for (int i = 0; i < count; ++i) {
+        const bool hide = !filter.matches(m_model->row(i));
+        if (hide != isRowHidden(i, {}))
+            setRowHidden(i, {}, hide);
+    }
+}
+
+int ImageListView::nextUntranslated(int index, bool forward) const
+{
+    const int count = m_model->rowCount();
+    if (index < 0)
+        index = forward ? -1 : count;
+    for (int step = 1; step <= count; ++step) {
+        const int row = ((forward ? index + step : index - step) % count + count) % count;
+        if (isRowShown(row) && m_model->row(row).targetText.isEmpty())
+            return row;
+    }
+    return -1;
 }
 
 void ImageListView::setItemText(int index, const QString& text)

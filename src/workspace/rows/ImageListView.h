@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ImageListModel.h"
+#include "RowFilter.h"
 
 #include <QTreeView>
 
@@ -70,6 +71,15 @@ public:
     QPoint clientToViewport(const QPoint& client) const;
     QPoint viewportToClient(const QPoint& inViewport) const;
 
+    // Hides the rows the filter does not match; rows added later (a split)
+    // show until the filter changes. Indexes stay those of the list.
+    void setRowFilter(const RowFilter& filter);
+    const RowFilter& rowFilter() const { return m_filter; }
+    bool isRowShown(int index) const { return !isRowHidden(index, {}); }
+    // The next (or previous) shown row after index whose Target Text is
+    // empty, wrapping around; -1 when there is none.
+    int nextUntranslated(int index, bool forward) const;
+
     // Lines between the rows and the columns, as a grid of cells shows them.
     void setGridLines(bool on);
     bool gridLines() const { return m_gridLines; }
@@ -97,4 +107,5 @@ private:
     ImageListModel* m_model;
     bool m_pressedInside = false;
     bool m_gridLines = false;
+    RowFilter m_filter;
 };
