@@ -179,9 +179,11 @@ bool Form1::saveList(bool askPath)
     const auto saved =
         ImageListCommands::SaveImageList(this, *m_commonDialog, *ImageList->imageListModel(),
                                          askPath ? QString() : m_document->filePath());
-    if (saved)
-        m_document->markSaved(*saved);
-    return saved.has_value();
+    if (!saved)
+        return false;
+    m_document->markSaved(*saved);
+    Q_EMIT listFileUsed(*saved);
+    return true;
 }
 
 bool Form1::mayDropRows()
@@ -189,13 +191,20 @@ bool Form1::mayDropRows()
     return DocumentGuard::mayDropRows(this, *m_document, [this] { return saveList(false); });
 }
 
+bool Form1::queryClose()
+{
+    if (!mayDropRows())
+        return false;
+    m_recovery->closedCleanly();
+    return true;
+}
+
 void Form1::closeEvent(QCloseEvent* event)
 {
-    if (!mayDropRows()) {
+    if (!queryClose()) {
         event->ignore();
         return;
     }
-    m_recovery->closedCleanly();
     QWidget::closeEvent(event);
 }
 
@@ -234,7 +243,9 @@ bool Form1::searchImages()
     if (!mayDropRows())
         return false;
     QString root = TextFolder->text();
-    const auto outcome = ImageListCommands::SearchImages(this, root, *ImageList->imageListModel());
+    const auto outcome = ImageListCommands::SearchImages(
+        this, root, *ImageList->imageListModel(),
+        [this](qsizetype folders, qsizetype files) { Q_EMIT searchProgress(folders, files); });
     if (outcome != ImageListCommands::SearchOutcome::Done)
         return false;
     m_document->setFilePath({});
@@ -242,16 +253,33 @@ bool Form1::searchImages()
         TextFolder->setText(root);
     setRowCommandsEnabled(ImageCount::value() > 0);
     LoadImages = true;
+    Q_EMIT folderSearched(root);
     return true;
+}
+
+void Form1::searchFolder(const QString& folder)
+{
+    const QString previous = TextFolder->text();
+    TextFolder->setText(folder);
+    if (!searchImages())
+        TextFolder->setText(previous);
 }
 
 void Form1::CmdLoadImages_Click()
 {
+    loadList({});
+}
+
+void Form1::loadList(const QString& path)
+{
     if (!mayDropRows())
         return;
-    if (const auto loaded =
-            ImageListCommands::LoadImageList(this, *m_commonDialog, *ImageList->imageListModel()))
-        m_document->setFilePath(*loaded);
+    const auto loaded =
+        ImageListCommands::LoadImageList(this, *m_commonDialog, *ImageList->imageListModel(), path);
+    if (!loaded)
+        return;
+    m_document->setFilePath(*loaded);
+    Q_EMIT listFileUsed(*loaded);
 }
 
 void Form1::CmdSaveImages_Click()
@@ -259,25 +287,34 @@ void Form1::CmdSaveImages_Click()
     saveList(true);
 }
 
-void Form1::CmdSelectAll_Click()
+void Form1::changeShownChecks(const std::function<bool(bool)>& change)
 {
     LoadImages = false;
-    ImageList->imageListModel()->setAllChecked(ImageCount::value(), true);
+    ImageListModel& model = *ImageList->imageListModel();
+    std::vector<bool> checks = model.checks();
+    checks.resize(static_cast<size_t>(std::clamp(ImageCount::value(), 0, model.rowCount())));
+    // As a spreadsheet does: what the filter hides is left alone.
+    for (size_t i = 0; i < checks.size(); ++i) {
+        if (ImageList->isRowShown(static_cast<int>(i)))
+            checks[i] = change(checks[i]);
+    }
+    model.setChecks(checks); // one step to undo
     LoadImages = true;
+}
+
+void Form1::CmdSelectAll_Click()
+{
+    changeShownChecks([](bool) { return true; });
 }
 
 void Form1::CmdDeselectAll_Click()
 {
-    LoadImages = false;
-    ImageList->imageListModel()->setAllChecked(ImageCount::value(), false);
-    LoadImages = true;
+    changeShownChecks([](bool) { return false; });
 }
 
 void Form1::CmdInvertSelection_Click()
 {
-    LoadImages = false;
-    ImageList->imageListModel()->invertChecked(ImageCount::value());
-    LoadImages = true;
+    changeShownChecks([](bool checked) { return !checked; });
 }
 
 void Form1::CmdExportHTML_Click()
@@ -292,6 +329,11 @@ void Form1::CmdExportHTML_Click()
 void Form1::CmdAbout_Click()
 {
     frmAbout::showAbout(this);
+}
+
+void Form1::showSelectedImage()
+{
+    ImageList_ShowSelected();
 }
 
 void Form1::ImageList_ShowSelected()

@@ -4,9 +4,11 @@
 
 #include <QString>
 #include <QWidget>
+#include <functional>
 #include <memory>
 
 class CommonDialog;
+class QAction;
 class ImageListDocument;
 class RecoveryKeeper;
 class cSubclassListView;
@@ -40,10 +42,30 @@ public:
 
     // Offers the unsaved work a crashed run left behind; once, after showing.
     void restoreUnsavedWork();
+    // Asks before unsaved rows go with the window; true when it may close,
+    // and then nothing is left to recover.
+    bool queryClose();
+    // Save Image List; to the list's own file, without the dialog, when
+    // askPath is false and there is one. True once written.
+    bool saveList(bool askPath);
+    // Load Image List and Search Images on a given file or folder.
+    void loadList(const QString& path);
+    void searchFolder(const QString& folder);
+    // Shows the selected row's image, as a click on it does.
+    void showSelectedImage();
+    QAction* undoAction() const { return m_undo; }
+    QAction* redoAction() const { return m_redo; }
 
     // Client area of the design, in twips.
     static constexpr double kDesignWidth = 11295;
     static constexpr double kDesignHeight = 9510;
+
+Q_SIGNALS:
+    // A list file was loaded or saved; a folder was searched.
+    void listFileUsed(const QString& path);
+    void folderSearched(const QString& folder);
+    // Folders listed and files seen while a search runs.
+    void searchProgress(qsizetype folders, qsizetype files);
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -68,10 +90,9 @@ private:
     void CmdAbout_Click();
     void setRowCommandsEnabled(bool enabled);
     void createUndoActions();
-    // Save Image List; to the list's own file, without the dialog, when
-    // askPath is false and there is one. True once written.
-    bool saveList(bool askPath);
     bool mayDropRows();
+    // The bulk check commands act on the rows the filter shows.
+    void changeShownChecks(const std::function<bool(bool)>& change);
     void ImageList_ShowSelected();
     void ImageList_MouseDown(int button);
 
@@ -98,5 +119,7 @@ private:
     PreviewPane* m_preview = nullptr;
     ImageListDocument* m_document = nullptr;
     std::unique_ptr<RecoveryKeeper> m_recovery;
+    QAction* m_undo = nullptr;
+    QAction* m_redo = nullptr;
     ResizeCode::Layout m_layout;
 };

@@ -162,14 +162,15 @@ void TestImageSearch::countsFoldersItCannotRead()
     // The first call comes before the root is listed, the second after.
     int calls = 0;
     Functions::FoundImages found{{QStringLiteral("kept")}, {}};
-    const Functions::WalkOutcome outcome = Functions::FindImages(tree.root(), found, [&] {
-        if (++calls == (folder.isEmpty() ? 1 : 2) && how != QLatin1String("lock")) {
-            QDir(target).removeRecursively();
-            if (how == QLatin1String("file"))
-                tree.writeFile(folder, "x");
-        }
-        return true;
-    });
+    const Functions::WalkOutcome outcome =
+        Functions::FindImages(tree.root(), found, [&](qsizetype, qsizetype) {
+            if (++calls == (folder.isEmpty() ? 1 : 2) && how != QLatin1String("lock")) {
+                QDir(target).removeRecursively();
+                if (how == QLatin1String("file"))
+                    tree.writeFile(folder, "x");
+            }
+            return true;
+        });
 
     if (folder.isEmpty()) {
         QCOMPARE(outcome, Functions::WalkOutcome::RootUnreadable);
@@ -251,7 +252,8 @@ void TestImageSearch::stopsWhenAsked()
         QVERIFY(tree.writeFile(QStringLiteral("d%1/i.png").arg(i), "x"));
     int calls = 0;
     Functions::FoundImages found{{QStringLiteral("kept")}, {}};
-    QCOMPARE(Functions::FindImages(tree.root(), found, [&] { return ++calls < 3; }),
+    QCOMPARE(Functions::FindImages(tree.root(), found,
+                                   [&](qsizetype, qsizetype) { return ++calls < 3; }),
              Functions::WalkOutcome::Stopped);
     QCOMPARE(calls, 3);
     QCOMPARE(found.Names, QStringList{QStringLiteral("kept")}); // untouched when stopped

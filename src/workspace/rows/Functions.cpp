@@ -71,7 +71,7 @@ WalkOutcome CollectFiles(const QString& root, WalkState& state, const KeepGoing&
     qsizetype head = 0;
     qsizetype listed = 0; // head restarts when the queue is trimmed
     while (head < state.PendingFolders.size()) {
-        if (keepGoing && !keepGoing())
+        if (keepGoing && !keepGoing(listed, state.FoundFiles.size()))
             return WalkOutcome::Stopped;
         // A copy: listing appends to the queue, which may move its elements.
         const QString folder = state.PendingFolders.at(head);

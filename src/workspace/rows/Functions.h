@@ -8,8 +8,9 @@
 // before its subfolders, each folder's entries sorted by name regardless of case.
 namespace Functions {
 
-// Called now and then during a walk; returning false stops it.
-using KeepGoing = std::function<bool()>;
+// Called now and then during a walk with the folders listed and the files
+// seen so far; returning false stops it.
+using KeepGoing = std::function<bool(qsizetype folders, qsizetype files)>;
 
 // The state of one walk, rebuilt by every CollectFiles.
 struct WalkState {

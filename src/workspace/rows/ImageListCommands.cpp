@@ -59,7 +59,8 @@ void ShowCantAccessFile(QWidget* parent)
                            Platform::MessageIcon::Critical});
 }
 
-SearchOutcome SearchImages(QWidget* parent, QString& rootFolder, ImageListModel& model)
+SearchOutcome SearchImages(QWidget* parent, QString& rootFolder, ImageListModel& model,
+                           const SearchProgress::Report& report)
 {
     if (!Functions::FolderExists(rootFolder)) {
         inform(parent, QStringLiteral("Please, specify an existing folder."));
@@ -70,7 +71,11 @@ SearchOutcome SearchImages(QWidget* parent, QString& rootFolder, ImageListModel&
     Functions::WalkOutcome outcome;
     {
         SearchProgress progress(parent);
-        outcome = Functions::FindImages(root, found, [&progress] { return progress.keepGoing(); });
+        progress.setReport(report);
+        outcome =
+            Functions::FindImages(root, found, [&progress](qsizetype folders, qsizetype files) {
+                return progress.keepGoing(folders, files);
+            });
     }
     if (outcome == Functions::WalkOutcome::Stopped)
         return SearchOutcome::Cancelled;
@@ -91,14 +96,19 @@ SearchOutcome SearchImages(QWidget* parent, QString& rootFolder, ImageListModel&
     return SearchOutcome::Done;
 }
 
-std::optional<QString> LoadImageList(QWidget* parent, CommonDialog& dialog, ImageListModel& model)
+std::optional<QString> LoadImageList(QWidget* parent, CommonDialog& dialog, ImageListModel& model,
+                                     const QString& path)
 {
-    prepareListDialog(dialog, QStringLiteral("Select a CSV file..."));
-    if (!dialog.showOpen())
-        return std::nullopt;
+    QString source = path;
+    if (source.isEmpty()) {
+        prepareListDialog(dialog, QStringLiteral("Select a CSV file..."));
+        if (!dialog.showOpen())
+            return std::nullopt;
+        source = dialog.fileName();
+    }
     std::vector<ImageListRow> rows;
     ImageListFile::Encoding encoding = ImageListFile::Encoding::System;
-    if (!ImageListFile::load(dialog.fileName(), rows, nullptr, &encoding)) {
+    if (!ImageListFile::load(source, rows, nullptr, &encoding)) {
         ShowCantAccessFile(parent);
         return std::nullopt;
     }
@@ -108,7 +118,7 @@ std::optional<QString> LoadImageList(QWidget* parent, CommonDialog& dialog, Imag
         Platform::showMessage(
             {parent, QStringLiteral("The file was not UTF-8 and was read as Windows-1252."),
              Platform::kApplicationTitle, Platform::MessageIcon::Information});
-    return dialog.fileName();
+    return source;
 }
 
 std::optional<QString> SaveImageList(QWidget* parent, CommonDialog& dialog,

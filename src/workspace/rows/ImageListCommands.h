@@ -1,5 +1,7 @@
 #pragma once
 
+#include "SearchProgress.h"
+
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -23,11 +25,15 @@ enum class SearchOutcome {
 QString SkippedFoldersText(const QStringList& folders);
 
 // rootFolder gets a trailing separator when it lacks one.
-SearchOutcome SearchImages(QWidget* parent, QString& rootFolder, ImageListModel& model);
+// report hears the folders and files seen while the search runs.
+SearchOutcome SearchImages(QWidget* parent, QString& rootFolder, ImageListModel& model,
+                           const SearchProgress::Report& report = {});
 
 // Cancelling the dialog or a file that cannot be read changes nothing. The
 // path loaded, or nothing.
-std::optional<QString> LoadImageList(QWidget* parent, CommonDialog& dialog, ImageListModel& model);
+// Loads path, or what the dialog says when path is empty.
+std::optional<QString> LoadImageList(QWidget* parent, CommonDialog& dialog, ImageListModel& model,
+                                     const QString& path = {});
 // Saves to path, or where the dialog says when path is empty. The path
 // written, or nothing when cancelled or failed (the user was told).
 std::optional<QString> SaveImageList(QWidget* parent, CommonDialog& dialog,

@@ -31,7 +31,7 @@ SearchProgress::~SearchProgress()
     delete m_dialog.data();
 }
 
-bool SearchProgress::keepGoing()
+bool SearchProgress::keepGoing(qsizetype folders, qsizetype files)
 {
     if (m_cancelled)
         return false;
@@ -47,6 +47,13 @@ bool SearchProgress::keepGoing()
         m_dialog->setWindowModality(Qt::WindowModal);
         m_dialog->setMinimumDuration(0);
         m_dialog->show();
+    }
+    if (folders > 0) {
+        m_dialog->setLabelText(QStringLiteral("Searching for images... %L1 folders, %L2 files")
+                                   .arg(folders)
+                                   .arg(files));
+        if (m_report)
+            m_report(folders, files);
     }
     QCoreApplication::processEvents();
     m_cancelled = m_dialog && m_dialog->wasCanceled();

@@ -2,6 +2,7 @@
 
 #include <QElapsedTimer>
 #include <QPointer>
+#include <functional>
 
 class QProgressDialog;
 class QWidget;
@@ -15,8 +16,13 @@ public:
     SearchProgress(const SearchProgress&) = delete;
     SearchProgress& operator=(const SearchProgress&) = delete;
 
-    // False once the user has cancelled.
-    bool keepGoing();
+    // Folders listed and files seen so far, as the walk reports them.
+    using Report = std::function<void(qsizetype folders, qsizetype files)>;
+
+    // False once the user has cancelled. Every call that answers events
+    // shows the counts in the dialog and hands them to the report.
+    bool keepGoing(qsizetype folders = 0, qsizetype files = 0);
+    void setReport(Report report) { m_report = std::move(report); }
     bool wasShown() const { return !m_dialog.isNull(); }
 
     // The delay of every search that names none; 0 shows the dialog at once
@@ -31,4 +37,5 @@ private:
     qint64 m_lastEvents = 0;
     QPointer<QProgressDialog> m_dialog;
     bool m_cancelled = false;
+    Report m_report;
 };
