@@ -1,4 +1,5 @@
 #include "Form1.h"
+#include "MainWindow.h"
 
 #include <QApplication>
 
@@ -7,8 +8,9 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Vemarill"));
     QApplication::setApplicationVersion(QStringLiteral(VEMARILL_VERSION));
-    Form1 window;
+    QApplication::setOrganizationName(QStringLiteral("Vemarill"));
+    MainWindow window;
     window.show();
-    window.restoreUnsavedWork();
+    window.form()->restoreUnsavedWork();
     return QApplication::exec();
 }

@@ -162,14 +162,14 @@ void Form1::setRowCommandsEnabled(bool enabled)
 
 void Form1::createUndoActions()
 {
-    QAction* undo = m_document->undoStack()->createUndoAction(this);
-    undo->setObjectName(QStringLiteral("ActionUndo"));
-    undo->setShortcuts(QKeySequence::Undo);
-    QAction* redo = m_document->undoStack()->createRedoAction(this);
-    redo->setObjectName(QStringLiteral("ActionRedo"));
-    redo->setShortcuts(
+    m_undo = m_document->undoStack()->createUndoAction(this);
+    m_undo->setObjectName(QStringLiteral("ActionUndo"));
+    m_undo->setShortcuts(QKeySequence::Undo);
+    m_redo = m_document->undoStack()->createRedoAction(this);
+    m_redo->setObjectName(QStringLiteral("ActionRedo"));
+    m_redo->setShortcuts(
         {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
-    addActions({undo, redo});
+    addActions({m_undo, m_redo});
 }
 
 bool Form1::saveList(bool askPath)

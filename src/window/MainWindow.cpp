@@ -1,0 +1,257 @@
+#include "MainWindow.h"
+
+#include "CommonDialog.h"
+#include "FilterBar.h"
+#include "Form1.h"
+#include "ImageListModel.h"
+#include "ImageListView.h"
+#include "cSubclassListView.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QSettings>
+#include <QStatusBar>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+namespace {
+
+// Keeps an action enabled exactly when its button is.
+class EnabledFollower : public QObject {
+public:
+    EnabledFollower(QPushButton* button, QAction* action) : QObject(action), m_action(action)
+    {
+        button->installEventFilter(this);
+        action->setEnabled(button->isEnabled());
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::EnabledChange)
+            m_action->setEnabled(static_cast<QWidget*>(watched)->isEnabled());
+        return false;
+    }
+
+private:
+    QAction* m_action;
+};
+
+} // namespace
+
+MainWindow::MainWindow(QWidget* parent)
+    : QMainWindow(parent), m_form(new Form1), m_filter(new FilterBar), m_counts(new QLabel(this))
+{
+    setObjectName(QStringLiteral("MainWindow"));
+    // Form1 keeps its design size: the window grows by the bars around it.
+    const QSize formSize = m_form->size();
+    auto* centre = new QWidget(this);
+    auto* layout = new QVBoxLayout(centre);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(m_filter);
+    layout->addWidget(m_form, 1);
+    setCentralWidget(centre);
+    setWindowIcon(m_form->windowIcon());
+    setWindowTitle(m_form->windowTitle());
+    connect(m_form, &QWidget::windowTitleChanged, this, &QWidget::setWindowTitle);
+
+    m_counts->setObjectName(QStringLiteral("StatusCounts"));
+    statusBar()->addPermanentWidget(m_counts);
+    m_recount.setSingleShot(true);
+    connect(&m_recount, &QTimer::timeout, this, [this] { m_counts->setText(countsText()); });
+    const ImageListModel* model = m_form->imageList()->imageListModel();
+    const auto recount = [this] { m_recount.start(0); };
+    connect(model, &QAbstractItemModel::dataChanged, this, recount);
+    connect(model, &QAbstractItemModel::rowsInserted, this, recount);
+    connect(model, &QAbstractItemModel::rowsRemoved, this, recount);
+    connect(model, &QAbstractItemModel::modelReset, this, recount);
+    m_counts->setText(countsText());
+    connect(m_form, &Form1::searchProgress, this, [this](qsizetype folders, qsizetype files) {
+        statusBar()->showMessage(
+            QStringLiteral("Searching: %L1 folders, %L2 files").arg(folders).arg(files));
+    });
+    connect(m_form, &Form1::folderSearched, this, [this](const QString& folder) {
+        statusBar()->clearMessage();
+        m_recentFolders.add(folder);
+    });
+    connect(m_form, &Form1::listFileUsed, this,
+            [this](const QString& path) { m_recentLists.add(path); });
+    connect(m_filter, &FilterBar::filterChanged, this,
+            [this](const RowFilter& filter) { m_form->imageList()->setRowFilter(filter); });
+    connect(m_filter, &FilterBar::closed, this, [this] { m_form->imageList()->setFocus(); });
+
+    createMenus();
+    resize(formSize.width(),
+           formSize.height() + menuBar()->sizeHint().height() + statusBar()->sizeHint().height());
+    restoreSettings();
+}
+
+QString MainWindow::countsText() const
+{
+    int checked = 0;
+    int translated = 0;
+    const std::vector<ImageListRow>& rows = m_form->imageList()->imageListModel()->rows();
+    for (const ImageListRow& row : rows) {
+        checked += row.checked ? 1 : 0;
+        translated += row.targetText.isEmpty() ? 0 : 1;
+    }
+    return QStringLiteral("%L1 images \u00b7 %L2 checked \u00b7 %L3 translated")
+        .arg(rows.size())
+        .arg(checked)
+        .arg(translated);
+}
+
+QAction* MainWindow::addCommand(QMenu* menu, const QString& text, const QKeySequence& shortcut,
+                                const char* objectName)
+{
+    QAction* action = menu->addAction(text);
+    action->setObjectName(QLatin1String(objectName));
+    action->setShortcut(shortcut);
+    return action;
+}
+
+QAction* MainWindow::addButtonCommand(QMenu* menu, const QString& text,
+                                      const QKeySequence& shortcut, const char* button,
+                                      const std::function<void()>& run)
+{
+    auto* target = m_form->findChild<QPushButton*>(QLatin1String(button));
+    const QByteArray name = QByteArray(run ? "ActionQuick" : "Action").append(button + 3);
+    QAction* action = addCommand(menu, text, shortcut, name.constData());
+    new EnabledFollower(target, action);
+    if (run)
+        connect(action, &QAction::triggered, this, run);
+    else
+        connect(action, &QAction::triggered, target, &QPushButton::click);
+    return action;
+}
+
+void MainWindow::createMenus()
+{
+    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+    addButtonCommand(file, QStringLiteral("Choose &Folder..."), {}, "CmdBrowse");
+    addButtonCommand(file, QStringLiteral("&Search Images"), {}, "CmdSearchImages");
+    addButtonCommand(file, QStringLiteral("&Load Image List..."), QKeySequence::Open,
+                     "CmdLoadImages");
+    // Save writes to the list's own file once it has one; Save As always
+    // asks, as the button does.
+    addButtonCommand(file, QStringLiteral("&Save Image List"), QKeySequence::Save, "CmdSaveImages",
+                     [this] { m_form->saveList(false); });
+    addButtonCommand(file, QStringLiteral("Save &As..."),
+                     QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), "CmdSaveImages");
+    addButtonCommand(file, QStringLiteral("&Export to HTML..."), QKeySequence(Qt::CTRL | Qt::Key_E),
+                     "CmdExportHTML");
+    file->addSeparator();
+    QMenu* lists = file->addMenu(QStringLiteral("Recent &Lists"));
+    lists->setObjectName(QStringLiteral("MenuRecentLists"));
+    connect(lists, &QMenu::aboutToShow, this,
+            [this, lists] { fillRecentMenu(lists, m_recentLists, true); });
+    QMenu* folders = file->addMenu(QStringLiteral("Recent F&olders"));
+    folders->setObjectName(QStringLiteral("MenuRecentFolders"));
+    connect(folders, &QMenu::aboutToShow, this,
+            [this, folders] { fillRecentMenu(folders, m_recentFolders, false); });
+    file->addSeparator();
+    connect(
+        addCommand(file, QStringLiteral("&Quit"), QKeySequence(Qt::CTRL | Qt::Key_Q), "ActionQuit"),
+        &QAction::triggered, this, &QWidget::close);
+
+    QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
+    edit->addAction(m_form->undoAction());
+    edit->addAction(m_form->redoAction());
+    edit->addSeparator();
+    connect(
+        addCommand(edit, QStringLiteral("Edit &Cell"), QKeySequence(Qt::Key_F2), "ActionEditCell"),
+        &QAction::triggered, this, [this] {
+            const int row = m_form->imageList()->selectedIndex();
+            m_form->subLV()->EditCell(row, 1);
+        });
+    addButtonCommand(edit, QStringLiteral("Select &All"), {}, "CmdSelectAll");
+    addButtonCommand(edit, QStringLiteral("&Deselect All"), {}, "CmdDeselectAll");
+    addButtonCommand(edit, QStringLiteral("&Invert Selection"), {}, "CmdInvertSelection");
+    edit->addSeparator();
+    connect(addCommand(edit, QStringLiteral("&Find/Filter..."), QKeySequence::Find, "ActionFilter"),
+            &QAction::triggered, m_filter, &FilterBar::open);
+
+    QMenu* view = menuBar()->addMenu(QStringLiteral("&View"));
+    view->setObjectName(QStringLiteral("MenuView"));
+    connect(addCommand(view, QStringLiteral("&Next Untranslated"), QKeySequence(Qt::Key_F8),
+                       "ActionNextUntranslated"),
+            &QAction::triggered, this, [this] { goToUntranslated(true); });
+    connect(addCommand(view, QStringLiteral("&Previous Untranslated"),
+                       QKeySequence(Qt::SHIFT | Qt::Key_F8), "ActionPreviousUntranslated"),
+            &QAction::triggered, this, [this] { goToUntranslated(false); });
+
+    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
+    addButtonCommand(help, QStringLiteral("&About..."), {}, "CmdAbout");
+}
+
+void MainWindow::fillRecentMenu(QMenu* menu, RecentFiles& recent, bool lists)
+{
+    menu->clear();
+    const QStringList items = recent.items();
+    for (int i = 0; i < items.size(); ++i) {
+        const QString path = items.at(i);
+        QAction* action = menu->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(path));
+        connect(action, &QAction::triggered, this, [this, path, lists] {
+            if (lists)
+                m_form->loadList(path);
+            else
+                m_form->searchFolder(path);
+        });
+    }
+    menu->setEnabled(true);
+    if (items.isEmpty())
+        menu->addAction(QStringLiteral("(none)"))->setEnabled(false);
+}
+
+void MainWindow::goToUntranslated(bool forward)
+{
+    ImageListView* list = m_form->imageList();
+    const int row = list->nextUntranslated(list->selectedIndex(), forward);
+    if (row < 0) {
+        statusBar()->showMessage(QStringLiteral("Every shown row is translated."), 3000);
+        return;
+    }
+    list->selectItem(row);
+    list->scrollTo(list->imageListModel()->index(row, 0));
+    m_form->showSelectedImage();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    if (!m_form->queryClose()) {
+        event->ignore();
+        return;
+    }
+    saveSettings();
+    QMainWindow::closeEvent(event);
+}
+
+void MainWindow::restoreSettings()
+{
+    const QSettings settings;
+    const QByteArray geometry = settings.value(QStringLiteral("window/geometry")).toByteArray();
+    if (geometry.isEmpty() || !restoreGeometry(geometry)) {
+        if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+            QRect area(QPoint(0, 0), frameSize());
+            area.moveCenter(screen->availableGeometry().center());
+            move(area.topLeft());
+        }
+    }
+    m_form->textFolder()->setText(settings.value(QStringLiteral("window/lastFolder")).toString());
+    m_form->commonDialog()->setFileName(
+        settings.value(QStringLiteral("window/lastList")).toString());
+}
+
+void MainWindow::saveSettings() const
+{
+    QSettings settings;
+    settings.setValue(QStringLiteral("window/geometry"), saveGeometry());
+    settings.setValue(QStringLiteral("window/lastFolder"), m_form->textFolder()->text());
+    settings.setValue(QStringLiteral("window/lastList"), m_form->commonDialog()->fileName());
+}

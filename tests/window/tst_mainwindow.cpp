@@ -1,0 +1,247 @@
+#include "FakePlatform.h"
+#include "FilterBar.h"
+#include "Form1.h"
+#include "ImageListView.h"
+#include "MainWindow.h"
+#include "TempTree.h"
+#include "Twips.h"
+#include "cSubclassListView.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QSettings>
+#include <QStatusBar>
+#include <QTest>
+
+// The main window as a translator drives it: through menus and shortcuts.
+class TestMainWindow : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void wrapsTheOriginalWindow();
+    void menusFollowTheButtons();
+    void filtersWhatTheGridShows_data();
+    void filtersWhatTheGridShows();
+    void worksFromTheKeyboard();
+    void remembersPlaces();
+
+private:
+    QAction* action(const char* name) const
+    {
+        return m_window->findChild<QAction*>(QLatin1String(name));
+    }
+    void shortcut(const QKeySequence& keys) { QTest::keySequence(m_window.get(), keys); }
+    ImageListView* list() const { return m_window->form()->imageList(); }
+    void search();
+
+    std::unique_ptr<FakePlatform> m_platform;
+    std::unique_ptr<TempTree> m_tree;
+    std::unique_ptr<MainWindow> m_window;
+};
+
+void TestMainWindow::initTestCase()
+{
+    QCoreApplication::setOrganizationName(QStringLiteral("VemarillTests"));
+}
+
+void TestMainWindow::init()
+{
+    QSettings().clear();
+    m_platform = std::make_unique<FakePlatform>();
+    m_tree = std::make_unique<TempTree>();
+    for (const char* file : {"ok.png", "cancel.png", "menu/start.png", "menu/quit.png"})
+        QVERIFY(m_tree->writeFile(QString::fromUtf8(file), "x"));
+    m_window = std::make_unique<MainWindow>();
+    m_window->show();
+    QApplication::setActiveWindow(m_window.get());
+    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+}
+
+void TestMainWindow::cleanup()
+{
+    m_window.reset();
+    m_tree.reset();
+    m_platform.reset();
+}
+
+void TestMainWindow::search()
+{
+    m_window->form()->textFolder()->setText(m_tree->root());
+    action("ActionSearchImages")->trigger();
+    QCOMPARE(list()->itemCount(), 4);
+}
+
+void TestMainWindow::wrapsTheOriginalWindow()
+{
+    Form1* form = m_window->form();
+    // The original window keeps its design size; the bars add to it.
+    QCOMPARE(form->size(), QSize(Platform::twipsToPixelsX(Form1::kDesignWidth),
+                                 Platform::twipsToPixelsY(Form1::kDesignHeight)));
+    QCOMPARE(m_window->height(),
+             form->height() + m_window->menuBar()->height() + m_window->statusBar()->height());
+    QCOMPARE(m_window->windowTitle(), QStringLiteral("Vemarill"));
+    search();
+    QCOMPARE(m_window->windowTitle(), QStringLiteral("Vemarill - untitled *"));
+    list()->setSubItem(0, 2, QStringLiteral("Aceptar"));
+    list()->setChecked(1, true);
+    QTRY_COMPARE(m_window->counts()->text(),
+                 QStringLiteral("4 images \u00b7 1 checked \u00b7 1 translated"));
+
+    // Closing asks while work is unsaved; Cancel keeps the window.
+    m_platform->answerNextQuestion(QStringLiteral("Cancel"));
+    action("ActionQuit")->trigger();
+    QVERIFY(m_window->isVisible());
+    QCOMPARE(m_platform->questions.size(), 1);
+}
+
+void TestMainWindow::menusFollowTheButtons()
+{
+    const char* const rowCommands[] = {"ActionSelectAll",       "ActionDeselectAll",
+                                       "ActionInvertSelection", "ActionSaveImages",
+                                       "ActionQuickSaveImages", "ActionExportHTML"};
+    for (const char* name : rowCommands)
+        QVERIFY2(!action(name)->isEnabled(), name);
+    search();
+    for (const char* name : rowCommands)
+        QVERIFY2(action(name)->isEnabled(), name);
+
+    // Ctrl+S asks for a file the first time, then writes to it at once.
+    list()->setChecked(0, true);
+    const QString path = m_tree->path(QStringLiteral("list.csv"));
+    m_platform->answerNextFile(path);
+    shortcut(QKeySequence::Save);
+    QCOMPARE(m_platform->fileDialogs.size(), 1);
+    QCOMPARE(m_window->windowTitle(), QStringLiteral("Vemarill - list.csv"));
+    list()->setChecked(1, true);
+    shortcut(QKeySequence::Save);
+    QCOMPARE(m_platform->fileDialogs.size(), 1);
+    QCOMPARE(readWholeFile(path).count('\n'), 2);
+    // Save As always asks, as the button does.
+    m_platform->cancelNextFile();
+    shortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    QCOMPARE(m_platform->fileDialogs.size(), 2);
+
+    // Undo from the menu, and the recent list loads again.
+    action("ActionUndo")->trigger();
+    QVERIFY(!list()->isChecked(1));
+    auto* recent = m_window->findChild<QMenu*>(QStringLiteral("MenuRecentLists"));
+    Q_EMIT recent->aboutToShow();
+    QCOMPARE(recent->actions().size(), 1);
+    QVERIFY(recent->actions().first()->text().endsWith(path));
+    m_platform->answerNextQuestion(QStringLiteral("Discard"));
+    recent->actions().first()->trigger();
+    QCOMPARE(list()->itemCount(), 2);
+    QCOMPARE(m_window->windowTitle(), QStringLiteral("Vemarill - list.csv *"));
+}
+
+void TestMainWindow::filtersWhatTheGridShows_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("untranslated");
+    QTest::addColumn<bool>("checked");
+    QTest::addColumn<QString>("shown"); // rows shown, by index
+    // Rows: cancel.png "Cancel", ok.png "OK"/"Aceptar" checked, menu/quit.png,
+    // menu/start.png "Start".
+    QTest::newRow("everything") << "" << false << false << "0123";
+    QTest::newRow("name, any case") << "MENU" << false << false << "23";
+    QTest::newRow("source text") << "sTaRt" << false << false << "3";
+    QTest::newRow("target text") << "acep" << false << false << "1";
+    QTest::newRow("untranslated") << "" << true << false << "023";
+    QTest::newRow("checked") << "" << false << true << "1";
+    QTest::newRow("text and untranslated") << "png" << true << false << "023";
+    QTest::newRow("nothing") << "zzz" << false << false << "";
+}
+
+void TestMainWindow::filtersWhatTheGridShows()
+{
+    QFETCH(QString, text);
+    QFETCH(bool, untranslated);
+    QFETCH(bool, checked);
+    QFETCH(QString, shown);
+    search();
+    list()->setSubItem(0, 1, QStringLiteral("Cancel"));
+    list()->setSubItem(1, 1, QStringLiteral("OK"));
+    list()->setSubItem(1, 2, QStringLiteral("Aceptar"));
+    list()->setSubItem(3, 1, QStringLiteral("Start"));
+    list()->setChecked(1, true);
+
+    shortcut(QKeySequence::Find);
+    FilterBar* bar = m_window->filterBar();
+    QVERIFY(bar->isVisible());
+    QVERIFY(bar->textBox()->hasFocus());
+    QTest::keyClicks(bar->textBox(), text);
+    bar->findChild<QCheckBox*>(QStringLiteral("FilterUntranslated"))->setChecked(untranslated);
+    bar->findChild<QCheckBox*>(QStringLiteral("FilterChecked"))->setChecked(checked);
+    QString seen;
+    for (int row = 0; row < list()->itemCount(); ++row) {
+        if (list()->isRowShown(row))
+            seen += QString::number(row);
+    }
+    QCOMPARE(seen, shown);
+
+    // Select All acts on the shown rows only; the order and the file never change.
+    action("ActionSelectAll")->trigger();
+    for (int row = 0; row < list()->itemCount(); ++row)
+        QCOMPARE(list()->isChecked(row), row == 1 || shown.contains(QString::number(row)));
+    QCOMPARE(list()->itemText(2), QDir::toNativeSeparators(QStringLiteral("menu/quit.png")));
+
+    // Esc closes the bar and shows every row again.
+    QTest::keyClick(bar->textBox(), Qt::Key_Escape);
+    QVERIFY(!bar->isVisible());
+    for (int row = 0; row < list()->itemCount(); ++row)
+        QVERIFY(list()->isRowShown(row));
+}
+
+void TestMainWindow::worksFromTheKeyboard()
+{
+    search();
+    list()->setSubItem(0, 2, QStringLiteral("Aceptar"));
+    list()->setSubItem(2, 2, QStringLiteral("Salir"));
+    list()->setFocus();
+    // F8 and Shift+F8 go to the untranslated rows, wrapping around.
+    shortcut(QKeySequence(Qt::Key_F8));
+    QCOMPARE(list()->selectedIndex(), 1);
+    shortcut(QKeySequence(Qt::Key_F8));
+    QCOMPARE(list()->selectedIndex(), 3);
+    shortcut(QKeySequence(Qt::Key_F8));
+    QCOMPARE(list()->selectedIndex(), 1);
+    shortcut(QKeySequence(Qt::SHIFT | Qt::Key_F8));
+    QCOMPARE(list()->selectedIndex(), 3);
+
+    // F2 edits the Source Text; Tab goes on to the Target Text.
+    shortcut(QKeySequence(Qt::Key_F2));
+    QLineEdit* editor = m_window->form()->subLV()->editor();
+    QVERIFY(editor->hasFocus());
+    QTest::keyClicks(editor, QStringLiteral("Start"));
+    QTest::keyClick(editor, Qt::Key_Tab);
+    QTest::keyClicks(editor, QStringLiteral("Inicio"));
+    QTest::keyClick(editor, Qt::Key_Return);
+    QCOMPARE(list()->subItem(3, 1), QStringLiteral("Start"));
+    QCOMPARE(list()->subItem(3, 2), QStringLiteral("Inicio"));
+    // Ctrl+Z in the grid takes the last edit back.
+    shortcut(QKeySequence::Undo);
+    QCOMPARE(list()->subItem(3, 2), QString());
+}
+
+void TestMainWindow::remembersPlaces()
+{
+    search();
+    m_platform->answerNextQuestion(QStringLiteral("Discard"));
+    QVERIFY(m_window->close());
+    m_window = std::make_unique<MainWindow>();
+    QCOMPARE(m_window->form()->textFolder()->text(), m_tree->root());
+    auto* folders = m_window->findChild<QMenu*>(QStringLiteral("MenuRecentFolders"));
+    Q_EMIT folders->aboutToShow();
+    QVERIFY(folders->actions().first()->text().endsWith(m_tree->root()));
+}
+
+QTEST_MAIN(TestMainWindow)
+#include "tst_mainwindow.moc"
