@@ -61,8 +61,7 @@ qint64 typingStall(FormDriver& driver)
     ticker.setTimerType(Qt::PreciseTimer);
     QObject::connect(&ticker, &QTimer::timeout,
                      [&] { longest = std::max(longest, sinceTick.restart()); });
-    const QModelIndex cell = list->imageListModel()->index(5, 2);
-    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(cell).center());
+    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, list->cellRect(5, 2).center());
     QLineEdit* editor = driver.form.subLV()->editor();
     ticker.start(1);
     sinceTick.start();
@@ -70,8 +69,7 @@ qint64 typingStall(FormDriver& driver)
         QElapsedTimer key;
         key.start();
         if (!editor->isVisible())
-            QTest::mouseDClick(list->viewport(), Qt::LeftButton, {},
-                               list->visualRect(cell).center());
+            QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, list->cellRect(5, 2).center());
         QTest::keyClick(editor, Qt::Key_End);
         QTest::keyClick(editor, char('a' + i % 26));
         QTest::keyClick(editor, Qt::Key_Return);

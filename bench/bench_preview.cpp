@@ -78,7 +78,7 @@ int timePreview(const QString& dir)
     PreviewPicture* picture = driver.form.previewPane()->picture2();
     PaintWatch watch;
     picture->installEventFilter(&watch);
-    const QPoint row = list->visualRect(list->imageListModel()->index(0, 1)).center();
+    const QPoint row = list->cellRect(0, 1).center();
     const QString file = dir + QStringLiteral("/big.png");
 
     qint64 ours = -1;

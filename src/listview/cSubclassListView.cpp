@@ -460,7 +460,7 @@ bool cSubclassListView::EditCell(int row, int column)
         column < 0 || column > 2)
         return false;
     CommitEdit();
-    mListView->scrollTo(mListView->imageListModel()->index(row, column));
+    mListView->scrollToItem(row, column);
     mListView->selectItem(row);
     mLastHit = LastHitTest{0, 0, ImageListView::HitOnItemLabel, row, column};
     mListView_DblClick();

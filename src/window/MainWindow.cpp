@@ -218,7 +218,7 @@ void MainWindow::goToUntranslated(bool forward)
         return;
     }
     list->selectItem(row);
-    list->scrollTo(list->imageListModel()->index(row, 0));
+    list->scrollToItem(row);
     m_form->showSelectedImage();
 }
 

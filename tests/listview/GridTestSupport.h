@@ -83,13 +83,13 @@ struct Grid {
     // Cells, in the list's viewport.
     QPoint cellPoint(int row, int column) const
     {
-        const QRect cell = list->visualRect(list->imageListModel()->index(row, column));
+        const QRect cell = list->cellRect(row, column);
         return cell.intersected(list->viewport()->rect()).center();
     }
     // The cell's rectangle in the editor's parent.
     QRect cellInContainer(int row, int column) const
     {
-        const QRect cell = list->visualRect(list->imageListModel()->index(row, column));
+        const QRect cell = list->cellRect(row, column);
         return QRect(list->viewport()->mapTo(list->parentWidget(), cell.topLeft()), cell.size());
     }
     QString text(int row, int column) const

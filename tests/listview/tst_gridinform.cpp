@@ -60,8 +60,7 @@ void TestGridInForm::boundAtStartUpAndEditsFoundImages()
     QCOMPARE(list->itemCount(), 4);
     QCOMPARE(ImageCount::value(), 4);
     const QString name = list->itemText(2);
-    const QModelIndex cell = list->imageListModel()->index(2, 1);
-    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(cell).center());
+    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, list->cellRect(2, 1).center());
     QVERIFY(grid->editor()->hasFocus());
     QTest::keyClicks(grid->editor(), u"red | blue"_qs);
     QTest::keyClick(grid->editor(), Qt::Key_Return);
@@ -98,7 +97,7 @@ void TestGridInForm::keepsHugeAndOldListTextsWhole()
     const QModelIndex cell = list->imageListModel()->index(0, 1);
     QVERIFY(cell.data(Qt::DisplayRole).toString().size() <= ImageListModel::kShownLimit + 1);
     QVERIFY(!list->viewport()->grab().isNull());
-    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(cell).center());
+    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, list->cellRect(0, 1).center());
     cSubclassListView* grid = form.subLV();
     QCOMPARE(grid->editor()->text().size(), huge.size());
 

@@ -72,9 +72,8 @@ void TestPreviewPane::clickRow(const QString& name, Qt::MouseButton button)
     for (int row = 0; row < m_list->itemCount(); ++row) {
         if (m_list->itemText(row) != name)
             continue;
-        const QModelIndex index = m_list->imageListModel()->index(row, 1);
-        m_list->scrollTo(index);
-        QTest::mouseClick(m_list->viewport(), button, {}, m_list->visualRect(index).center());
+        m_list->scrollToItem(row, 1);
+        QTest::mouseClick(m_list->viewport(), button, {}, m_list->cellRect(row, 1).center());
         return;
     }
     QFAIL(qPrintable(name));
@@ -174,7 +173,7 @@ void TestPreviewPane::rightClickEditsBeforeAnySearch()
     QVERIFY(m_platform->shellRequests.isEmpty());
 
     // A right press while the left is held is still a right press.
-    const QPoint at = m_list->visualRect(m_list->imageListModel()->index(1, 1)).center();
+    const QPoint at = m_list->cellRect(1, 1).center();
     QTest::mousePress(m_list->viewport(), Qt::LeftButton, {}, at);
     QTest::mousePress(m_list->viewport(), Qt::RightButton, {}, at);
     QTest::mouseRelease(m_list->viewport(), Qt::RightButton, {}, at);

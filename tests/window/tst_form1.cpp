@@ -118,7 +118,7 @@ bool TestForm1::rowCommandsEnabled(bool expected) const
 void TestForm1::clickRow(int row)
 {
     ImageListView* list = m_form->imageList();
-    const QRect cell = list->visualRect(list->imageListModel()->index(row, 1));
+    const QRect cell = list->cellRect(row, 1);
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, cell.center());
 }
 
@@ -250,7 +250,7 @@ void TestForm1::checksRowsByKeyAndInBulk()
     QCOMPARE(keys.size(), 2); // the shift key's own release follows
     QCOMPARE(keys.first().at(0).toInt(), int(Qt::Key_Up));
     QCOMPARE(keys.first().at(1).toInt(), int(ImageListView::ShiftMask));
-    const QPoint at = list->visualRect(list->imageListModel()->index(3, 1)).center();
+    const QPoint at = list->cellRect(3, 1).center();
     QTest::mouseClick(list->viewport(), Qt::RightButton, Qt::AltModifier, at);
     QCOMPARE(downs.size(), 1);
     QCOMPARE(downs.last().at(0).toInt(), int(ImageListView::RightButton));

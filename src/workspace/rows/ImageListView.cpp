@@ -12,10 +12,12 @@
 #include <algorithm>
 #include <utility>
 
-ImageListView::ImageListView(QWidget* parent) : QTreeView(parent), m_model(new ImageListModel(this))
+ImageListView::ImageListView(QWidget* parent)
+    : QTreeView(parent), m_model(new ImageListModel(this)),
+      m_shown(new RowFilterModel(*m_model, this))
 {
     setObjectName(QStringLiteral("ImageList"));
-    setModel(m_model);
+    setModel(m_shown);
     setRootIsDecorated(false);
     setItemsExpandable(false);
     setUniformRowHeights(true); // keeps 100,000-row lists cheap to lay out
@@ -26,27 +28,6 @@ ImageListView::ImageListView(QWidget* parent) : QTreeView(parent), m_model(new I
     setTextElideMode(Qt::ElideRight);
     header()->setStretchLastSection(false);
     header()->setSectionsMovable(false);
-    // New rows come in unfiltered: a reset drops every hidden mark.
-    connect(m_model, &QAbstractItemModel::modelReset, this, [this] {
-        const RowFilter filter = std::exchange(m_filter, RowFilter{});
-        setRowFilter(filter);
-    });
-}
-
-void ImageListView::setRowFilter(const RowFilter& filter)
-{
-    const bool wasEmpty = m_filter.isEmpty();
-    m_filter = filter;
-    if (wasEmpty && filter.isEmpty())
-        return;
-    // Only rows whose state changes are touched: narrowing a filter by one
-    // typed character leaves most of them alone.
-    const int count = m_model->rowCount();
-    for (int i = 0; i < count; ++i) {
-        const bool hide = !filter.matches(m_model->row(i));
-        if (hide != isRowHidden(i, {}))
-            setRowHidden(i, {}, hide);
-    }
 }
 
 int ImageListView::nextUntranslated(int index, bool forward) const
@@ -80,12 +61,12 @@ void ImageListView::setSubItem(int index, int k, const QString& text)
 int ImageListView::selectedIndex() const
 {
     const QModelIndexList rows = selectionModel()->selectedRows();
-    return rows.isEmpty() ? -1 : rows.first().row();
+    return rows.isEmpty() ? -1 : listIndex(rows.first());
 }
 
 void ImageListView::selectItem(int index)
 {
-    const QModelIndex target = m_model->index(index, ImageListModel::Name);
+    const QModelIndex target = viewIndex(index, ImageListModel::Name);
     setCurrentIndex(target);
     selectionModel()->select(target,
                              QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
@@ -136,7 +117,7 @@ ImageListView::SubItemHit ImageListView::subItemHitTest(const QPoint& client) co
         if (header()->isSectionHidden(logical) || columnWidth(logical) <= 0)
             continue;
         const QModelIndex probe = indexAt(QPoint(columnViewportPosition(logical), at.y()));
-        hit.item = probe.isValid() ? probe.row() : -1;
+        hit.item = listIndex(probe);
         break;
     }
     if (hit.item < 0 || hit.subItem < 0)
@@ -152,7 +133,7 @@ ImageListView::SubItemHit ImageListView::subItemHitTest(const QPoint& client) co
 
 QRect ImageListView::subItemRect(int item, int subItem, int portion) const
 {
-    const QModelIndex index = m_model->index(item, subItem);
+    const QModelIndex index = viewIndex(item, subItem);
     if (!index.isValid())
         return {};
     QRect cell = visualRect(index);
@@ -183,7 +164,7 @@ int ImageListView::rowsPerPage() const
 {
     if (itemCount() == 0)
         return viewport()->height() / std::max(1, fontMetrics().height());
-    const int height = rowHeight(m_model->index(0, ImageListModel::Name));
+    const int height = rowHeight(model()->index(0, ImageListModel::Name));
     return height > 0 ? viewport()->height() / height : 0;
 }
 
@@ -281,7 +262,7 @@ void ImageListView::mouseDoubleClickEvent(QMouseEvent* event)
 void ImageListView::keyPressEvent(QKeyEvent* event)
 {
     if (event->key() == Qt::Key_Space && event->modifiers() == Qt::NoModifier) {
-        const int index = currentIndex().isValid() ? currentIndex().row() : -1;
+        const int index = listIndex(currentIndex());
         if (index >= 0)
             setChecked(index, !isChecked(index));
         event->accept();

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "ImageListModel.h"
-#include "RowFilter.h"
+#include "RowFilterModel.h"
 
 #include <QTreeView>
 
@@ -72,10 +72,14 @@ public:
     QPoint viewportToClient(const QPoint& inViewport) const;
 
     // Hides the rows the filter does not match; rows added later (a split)
-    // show until the filter changes. Indexes stay those of the list.
-    void setRowFilter(const RowFilter& filter);
-    const RowFilter& rowFilter() const { return m_filter; }
-    bool isRowShown(int index) const { return !isRowHidden(index, {}); }
+    // show until the filter changes. Every index here stays that of the list.
+    void setRowFilter(const RowFilter& filter) { m_shown->setRowFilter(filter); }
+    const RowFilter& rowFilter() const { return m_shown->rowFilter(); }
+    bool isRowShown(int index) const { return viewIndex(index, 0).isValid(); }
+    // A list row's cell in viewport pixels (null while the row is hidden), and
+    // scrolling it into view.
+    QRect cellRect(int index, int column) const { return visualRect(viewIndex(index, column)); }
+    void scrollToItem(int index, int column = 0) { scrollTo(viewIndex(index, column)); }
     // The next (or previous) shown row after index whose Target Text is
     // empty, wrapping around; -1 when there is none.
     int nextUntranslated(int index, bool forward) const;
@@ -103,9 +107,17 @@ protected:
 private:
     static int buttonCode(Qt::MouseButtons buttons);
     static int shiftCode(Qt::KeyboardModifiers modifiers);
+    QModelIndex viewIndex(int index, int column) const
+    {
+        return m_shown->mapFromSource(m_model->index(index, column));
+    }
+    int listIndex(const QModelIndex& inView) const
+    {
+        return inView.isValid() ? m_shown->mapToSource(inView).row() : -1;
+    }
 
     ImageListModel* m_model;
+    RowFilterModel* m_shown; // what the view shows of m_model
     bool m_pressedInside = false;
     bool m_gridLines = false;
-    RowFilter m_filter;
 };
