@@ -165,7 +165,7 @@ bool XliffWriter::write(QIODevice& device, const std::vector<ImageListRow>& rows
             break;
     }
     xml.writeEndDocument();
-    if (xml.hasError() || device.write("\n", 1) != 1) {
+    if (xml.hasError()) {
         m_errorString = device.errorString();
         return false;
     }
