@@ -6,7 +6,7 @@
 #include <QIODevice>
 #include <QLocale>
 #include <QSet>
-#include <QXmlStreamWriter>
+#include <algorithm>
 
 namespace Exchange {
 
@@ -28,46 +28,49 @@ QString idBase(const QString& name)
     return base.isEmpty() ? QStringLiteral("unit") : base;
 }
 
-void writeText(QXmlStreamWriter& xml, const QString& element, const QString& text)
+void appendElement(QString& out, QLatin1String element, const QString& text)
 {
-    xml.writeStartElement(element);
-    if (!text.isEmpty())
-        XmlText::writeCharacters(xml, text);
-    xml.writeEndElement();
+    out += u'<';
+    out += element;
+    if (text.isEmpty()) {
+        out += QLatin1String("/>");
+        return;
+    }
+    out += u'>';
+    XmlText::appendText(out, text);
+    out += QLatin1String("</");
+    out += element;
+    out += u'>';
 }
 
-void writeUnit20(QXmlStreamWriter& xml, const ImageListRow& row, const QString& id)
+void appendUnit20(QString& out, const ImageListRow& row, const QString& id)
 {
-    xml.writeStartElement(QStringLiteral("unit"));
-    xml.writeAttribute(QStringLiteral("id"), id);
-    xml.writeAttribute(QStringLiteral("name"), row.name);
-    xml.writeStartElement(QStringLiteral("notes"));
-    xml.writeStartElement(QStringLiteral("note"));
-    xml.writeAttribute(QStringLiteral("category"), QStringLiteral("checked"));
-    xml.writeCharacters(row.checked ? QStringLiteral("yes") : QStringLiteral("no"));
-    xml.writeEndElement();
-    xml.writeEndElement();
-    xml.writeStartElement(QStringLiteral("segment"));
-    writeText(xml, QStringLiteral("source"), row.sourceText);
+    out += QLatin1String("<unit");
+    XmlText::appendAttribute(out, QLatin1String("id"), id);
+    XmlText::appendAttribute(out, QLatin1String("name"), row.name);
+    out += row.checked ? QLatin1String("><notes><note category=\"checked\">yes</note></notes>")
+                       : QLatin1String("><notes><note category=\"checked\">no</note></notes>");
+    out += QLatin1String("<segment>");
+    appendElement(out, QLatin1String("source"), row.sourceText);
     if (!row.targetText.isEmpty())
-        writeText(xml, QStringLiteral("target"), row.targetText);
-    xml.writeEndElement();
-    xml.writeEndElement();
+        appendElement(out, QLatin1String("target"), row.targetText);
+    out += QLatin1String("</segment></unit>\n");
 }
 
-void writeUnit12(QXmlStreamWriter& xml, const ImageListRow& row, const QString& id)
+void appendUnit12(QString& out, const ImageListRow& row, const QString& id)
 {
-    xml.writeStartElement(QStringLiteral("trans-unit"));
-    xml.writeAttribute(QStringLiteral("id"), id);
-    xml.writeAttribute(QStringLiteral("resname"), row.name);
-    xml.writeAttribute(QStringLiteral("xml:space"), QStringLiteral("preserve"));
+    out += QLatin1String("<trans-unit");
+    XmlText::appendAttribute(out, QLatin1String("id"), id);
+    XmlText::appendAttribute(out, QLatin1String("resname"), row.name);
+    out += QLatin1String(" xml:space=\"preserve\"");
     // A tool's own data, which translation tools carry along untouched.
     if (row.checked)
-        xml.writeAttribute(QStringLiteral("extradata"), QStringLiteral("checked"));
-    writeText(xml, QStringLiteral("source"), row.sourceText);
+        out += QLatin1String(" extradata=\"checked\"");
+    out += u'>';
+    appendElement(out, QLatin1String("source"), row.sourceText);
     if (!row.targetText.isEmpty())
-        writeText(xml, QStringLiteral("target"), row.targetText);
-    xml.writeEndElement();
+        appendElement(out, QLatin1String("target"), row.targetText);
+    out += QLatin1String("</trans-unit>\n");
 }
 
 } // namespace
@@ -86,24 +89,73 @@ QStringList XliffWriter::unitIds(const std::vector<ImageListRow>& rows)
 {
     QStringList ids;
     ids.reserve(static_cast<qsizetype>(rows.size()));
-    QSet<QString> used;
-    used.reserve(static_cast<qsizetype>(rows.size()));
-    QHash<QString, int> counts;
-    for (const ImageListRow& row : rows) {
-        const QString base = idBase(row.name);
-        int& count = counts[base];
-        QString id = ++count == 1 ? base : base + QLatin1Char('-') + QString::number(count);
-        // Another Name may already have made this id ("a b" and "a_b").
-        while (used.contains(id))
-            id = base + QLatin1Char('-') + QString::number(++count);
-        used.insert(id);
-        ids.append(id);
+    for (const ImageListRow& row : rows)
+        ids.append(idBase(row.name));
+    // Repeated ids are found by sorting (hash, row) pairs: a hash table of
+    // every id took as long as writing the whole file.
+    std::vector<std::pair<size_t, qsizetype>> byHash;
+    byHash.reserve(rows.size());
+    for (qsizetype i = 0; i < ids.size(); ++i)
+        byHash.emplace_back(qHash(ids[i]), i);
+    std::sort(byHash.begin(), byHash.end());
+
+    std::vector<qsizetype> repeats; // rows whose id an earlier row has
+    for (size_t run = 0; run < byHash.size();) {
+        size_t end = run + 1;
+        while (end < byHash.size() && byHash[end].first == byHash[run].first)
+            ++end;
+        if (end - run == 1) {
+            run = end;
+            continue;
+        }
+        QSet<QString> seen; // within one hash, in row order
+        for (size_t k = run; k < end; ++k) {
+            const QString& id = ids[byHash[k].second];
+            if (seen.contains(id))
+                repeats.push_back(byHash[k].second);
+            else
+                seen.insert(id);
+        }
+        run = end;
+    }
+    if (repeats.empty())
+        return ids;
+
+    const auto isBase = [&](const QString& id) {
+        auto it = std::lower_bound(byHash.begin(), byHash.end(),
+                                   std::pair<size_t, qsizetype>(qHash(id), 0));
+        for (; it != byHash.end() && it->first == qHash(id); ++it) {
+            if (ids[it->second] == id)
+                return true;
+        }
+        return false;
+    };
+    std::sort(repeats.begin(), repeats.end());
+    QHash<QString, int> counters;
+    QSet<QString> made;
+    for (const qsizetype row : repeats) {
+        const QString base = ids[row];
+        int& counter = counters[base];
+        counter = std::max(counter, 1);
+        QString id;
+        do
+            id = base + QLatin1Char('-') + QString::number(++counter);
+        while (made.contains(id) || isBase(id));
+        made.insert(id);
+        ids[row] = id;
     }
     return ids;
 }
 
 bool XliffWriter::checkTexts(const std::vector<ImageListRow>& rows)
 {
+    for (const QString* text :
+         {&m_options.sourceLanguage, &m_options.targetLanguage, &m_options.original}) {
+        if (XmlText::firstUnwritable(*text) >= 0) {
+            m_errorString = QStringLiteral("\"%1\" holds a character XML cannot carry").arg(*text);
+            return false;
+        }
+    }
     for (size_t i = 0; i < rows.size(); ++i) {
         const ImageListRow& row = rows[i];
         const std::pair<const char*, const QString*> fields[] = {{"Name", &row.name},
@@ -130,46 +182,51 @@ bool XliffWriter::write(QIODevice& device, const std::vector<ImageListRow>& rows
         return false;
     const bool v2 = m_options.version == XliffVersion::V2_0;
     const QStringList ids = unitIds(rows);
-    QXmlStreamWriter xml(&device);
-    xml.setAutoFormatting(true);
-    xml.setAutoFormattingIndent(2);
-    xml.writeStartDocument();
-    xml.writeStartElement(QStringLiteral("xliff"));
-    xml.writeDefaultNamespace(v2 ? kXliff20 : kXliff12);
+    // Escaped by hand into a string handed on in UTF-8 pieces, as the list
+    // file is: a QXmlStreamWriter took ten times as long as the list file's
+    // save. Units go one a line, so the file stays easy to read and diff.
+    QString chunk;
+    chunk.reserve((1 << 16) + 4096);
+    const auto flush = [&]() {
+        const QByteArray bytes = chunk.toUtf8();
+        chunk.clear();
+        if (device.write(bytes) == bytes.size())
+            return true;
+        m_errorString = device.errorString();
+        return false;
+    };
+    chunk += QLatin1String("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<xliff");
     if (v2) {
-        xml.writeAttribute(QStringLiteral("version"), QStringLiteral("2.0"));
-        xml.writeAttribute(QStringLiteral("srcLang"), m_options.sourceLanguage);
+        XmlText::appendAttribute(chunk, QLatin1String("xmlns"), kXliff20);
+        chunk += QLatin1String(" version=\"2.0\"");
+        XmlText::appendAttribute(chunk, QLatin1String("srcLang"), m_options.sourceLanguage);
         if (!m_options.targetLanguage.isEmpty())
-            xml.writeAttribute(QStringLiteral("trgLang"), m_options.targetLanguage);
-        xml.writeStartElement(QStringLiteral("file"));
-        xml.writeAttribute(QStringLiteral("id"), QStringLiteral("f1"));
+            XmlText::appendAttribute(chunk, QLatin1String("trgLang"), m_options.targetLanguage);
+        chunk += QLatin1String(">\n<file id=\"f1\"");
         if (!m_options.original.isEmpty())
-            xml.writeAttribute(QStringLiteral("original"), m_options.original);
-        xml.writeAttribute(QStringLiteral("xml:space"), QStringLiteral("preserve"));
+            XmlText::appendAttribute(chunk, QLatin1String("original"), m_options.original);
+        chunk += QLatin1String(" xml:space=\"preserve\">\n");
     } else {
-        xml.writeAttribute(QStringLiteral("version"), QStringLiteral("1.2"));
-        xml.writeStartElement(QStringLiteral("file"));
-        xml.writeAttribute(QStringLiteral("original"), m_options.original.isEmpty()
-                                                           ? QStringLiteral("image-list")
-                                                           : m_options.original);
-        xml.writeAttribute(QStringLiteral("source-language"), m_options.sourceLanguage);
+        XmlText::appendAttribute(chunk, QLatin1String("xmlns"), kXliff12);
+        chunk += QLatin1String(" version=\"1.2\">\n<file");
+        XmlText::appendAttribute(chunk, QLatin1String("original"),
+                                 m_options.original.isEmpty() ? QStringLiteral("image-list")
+                                                              : m_options.original);
+        XmlText::appendAttribute(chunk, QLatin1String("source-language"), m_options.sourceLanguage);
         if (!m_options.targetLanguage.isEmpty())
-            xml.writeAttribute(QStringLiteral("target-language"), m_options.targetLanguage);
-        xml.writeAttribute(QStringLiteral("datatype"), QStringLiteral("plaintext"));
-        xml.writeStartElement(QStringLiteral("body"));
+            XmlText::appendAttribute(chunk, QLatin1String("target-language"),
+                                     m_options.targetLanguage);
+        chunk += QLatin1String(" datatype=\"plaintext\">\n<body>\n");
     }
     for (size_t i = 0; i < rows.size(); ++i) {
         const QString& id = ids[static_cast<qsizetype>(i)];
-        v2 ? writeUnit20(xml, rows[i], id) : writeUnit12(xml, rows[i], id);
-        if (xml.hasError())
-            break;
+        v2 ? appendUnit20(chunk, rows[i], id) : appendUnit12(chunk, rows[i], id);
+        if (chunk.size() > 1 << 16 && !flush())
+            return false;
     }
-    xml.writeEndDocument();
-    if (xml.hasError()) {
-        m_errorString = device.errorString();
-        return false;
-    }
-    return true;
+    chunk +=
+        v2 ? QLatin1String("</file>\n</xliff>\n") : QLatin1String("</body>\n</file>\n</xliff>\n");
+    return flush();
 }
 
 } // namespace Exchange

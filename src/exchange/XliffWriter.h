@@ -40,8 +40,9 @@ public:
     QString errorString() const { return m_errorString; }
 
     // The unit id of every row: the Name with anything but ASCII letters,
-    // digits, ".", "-" and "_" made "_", and "-2", "-3"... on the second and
-    // later rows that would share an id (split rows). Same rows, same ids.
+    // digits, ".", "-" and "_" made "_"; a row whose id an earlier row has
+    // (split rows) gets "-2", "-3"... added, skipping ids other rows have.
+    // Same rows, same ids.
     static QStringList unitIds(const std::vector<ImageListRow>& rows);
 
 private:

@@ -1,8 +1,50 @@
 #include "XmlText.h"
 
-#include <QXmlStreamWriter>
-
 namespace XmlText {
+
+namespace {
+
+// The reference that stands for c, or an empty string where c stands as it is.
+QLatin1String referenceFor(char16_t c, bool attribute)
+{
+    switch (c) {
+    case '&':
+        return QLatin1String("&amp;");
+    case '<':
+        return QLatin1String("&lt;");
+    case '>':
+        return QLatin1String("&gt;");
+    case '"':
+        return QLatin1String("&quot;");
+    case '\r':
+        return QLatin1String("&#13;");
+    case '\n':
+        return attribute ? QLatin1String("&#10;") : QLatin1String();
+    case '\t':
+        return attribute ? QLatin1String("&#9;") : QLatin1String();
+    default:
+        return QLatin1String();
+    }
+}
+
+void appendEscaped(QString& out, QStringView text, bool attribute)
+{
+    qsizetype run = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t c = text[i].unicode();
+        if (c > '>')
+            continue;
+        const QLatin1String reference = referenceFor(c, attribute);
+        if (reference.isEmpty())
+            continue;
+        out += text.sliced(run, i - run);
+        out += reference;
+        run = i + 1;
+    }
+    out += text.sliced(run);
+}
+
+} // namespace
 
 qsizetype firstUnwritable(QStringView text)
 {
@@ -21,19 +63,18 @@ qsizetype firstUnwritable(QStringView text)
     return -1;
 }
 
-void writeCharacters(QXmlStreamWriter& writer, const QString& text)
+void appendText(QString& out, QStringView text)
 {
-    qsizetype start = 0;
-    for (qsizetype cr = text.indexOf(u'\r'); cr >= 0; cr = text.indexOf(u'\r', start)) {
-        if (cr > start)
-            writer.writeCharacters(text.sliced(start, cr - start));
-        writer.writeEntityReference(QStringLiteral("#13"));
-        start = cr + 1;
-    }
-    if (start == 0)
-        writer.writeCharacters(text);
-    else if (start < text.size())
-        writer.writeCharacters(text.sliced(start));
+    appendEscaped(out, text, false);
+}
+
+void appendAttribute(QString& out, QLatin1String name, QStringView value)
+{
+    out += u' ';
+    out += name;
+    out += QLatin1String("=\"");
+    appendEscaped(out, value, true);
+    out += u'"';
 }
 
 QString position(qint64 line, qint64 column)
