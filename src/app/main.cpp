@@ -1,3 +1,4 @@
+#include "CommandLine.h"
 #include "Form1.h"
 #include "MainWindow.h"
 
@@ -5,6 +6,8 @@
 
 int main(int argc, char* argv[])
 {
+    if (CommandLine::isCommand(argc, argv))
+        return CommandLine::run(argc, argv);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Vemarill"));
     QApplication::setApplicationVersion(QStringLiteral(VEMARILL_VERSION));

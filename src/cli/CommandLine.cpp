@@ -1,0 +1,80 @@
+#include "CommandLine.h"
+
+#include "CommandSupport.h"
+
+#include <QCoreApplication>
+#include <cstdio>
+#include <cstring>
+
+namespace CommandLine {
+
+namespace {
+
+struct Subcommand {
+    const char* name;
+    int (*run)(const QStringList& arguments);
+};
+
+constexpr Subcommand kSubcommands[] = {
+    {"search", &search}, {"export-html", &exportHtml}, {"convert", &convert}};
+
+const char kHelp[] = "Usage: vemarill [COMMAND] [ARGUMENTS]\n"
+                     "Without a command, opens the window.\n"
+                     "\n"
+                     "Commands:\n"
+                     "  search DIR [-o FILE]                 list the images under DIR\n"
+                     "  export-html LIST --root DIR -o PAGE  write LIST's rows as an HTML page\n"
+                     "  convert IN OUT                       convert between list file, CSV,\n"
+                     "                                       TSV and XLIFF (2.0 or 1.2)\n"
+                     "\n"
+                     "\"vemarill COMMAND --help\" describes a command's options.\n"
+                     "Exit codes: 0 done, 1 bad input, 2 wrong usage.\n";
+
+bool isOneOf(const char* argument, std::initializer_list<const char*> names)
+{
+    for (const char* name : names) {
+        if (std::strcmp(argument, name) == 0)
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
+bool isCommand(int argc, char** argv)
+{
+    if (argc < 2)
+        return false;
+    for (const Subcommand& subcommand : kSubcommands) {
+        if (std::strcmp(argv[1], subcommand.name) == 0)
+            return true;
+    }
+    return isOneOf(argv[1], {"--help", "-h", "help", "--version", "-v"});
+}
+
+int run(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("Vemarill"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(VEMARILL_VERSION));
+    const QStringList arguments = QCoreApplication::arguments();
+    const QString first = arguments.value(1);
+    for (const Subcommand& subcommand : kSubcommands) {
+        if (first == QLatin1String(subcommand.name))
+            return subcommand.run(arguments);
+    }
+    if (first == QLatin1String("--version") || first == QLatin1String("-v")) {
+        std::printf("vemarill %s\n", VEMARILL_VERSION);
+        return Success;
+    }
+    if ((first == QLatin1String("--help") || first == QLatin1String("-h") ||
+         first == QLatin1String("help")) &&
+        arguments.size() == 2) {
+        std::fputs(kHelp, stdout);
+        return Success;
+    }
+    std::fputs(kHelp, stderr);
+    return Usage;
+}
+
+} // namespace CommandLine

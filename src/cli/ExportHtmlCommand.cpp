@@ -1,0 +1,58 @@
+#include "CommandLine.h"
+#include "CommandSupport.h"
+#include "ExportHTML.h"
+#include "Functions.h"
+#include "ImageListModel.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace CommandLine {
+
+// The page Export to HTML writes, of the checked rows of LIST (every row of a
+// list file).
+int exportHtml(const QStringList& arguments)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("Writes the rows of LIST as the HTML page Export to HTML writes."));
+    parser.addPositionalArgument(QStringLiteral("export-html"), QStringLiteral("The command."));
+    parser.addPositionalArgument(QStringLiteral("LIST"),
+                                 QStringLiteral("A list file (or CSV, TSV, XLIFF file)."));
+    const QCommandLineOption root(QStringLiteral("root"),
+                                  QStringLiteral("The image root folder the Names are under."),
+                                  QStringLiteral("DIR"));
+    const QCommandLineOption output({QStringLiteral("o"), QStringLiteral("output")},
+                                    QStringLiteral("The page to write."), QStringLiteral("PAGE"));
+    parser.addOptions({root, output});
+    if (const std::optional<int> done = CommandSupport::parse(parser, arguments, 1))
+        return *done;
+    if (!parser.isSet(root) || !parser.isSet(output))
+        return CommandSupport::fail(Usage, QStringLiteral("export-html needs --root DIR and -o "
+                                                          "PAGE.\n") +
+                                               parser.helpText());
+
+    const QString listPath = parser.positionalArguments().at(1);
+    Exchange::Format format = Exchange::formatForFile(listPath);
+    if (format == Exchange::Format::Unknown)
+        format = Exchange::Format::ListFile;
+    std::vector<ImageListRow> rows;
+    QString error;
+    if (!Exchange::readFile(listPath, format, rows, &error))
+        return CommandSupport::fail(BadInput, error);
+
+    ImageListModel list;
+    list.setRows(std::move(rows));
+    const QString pagePath = parser.value(output);
+    // The page's title is its own path, as the window writes it.
+    const ExportHTML::Page page{QDir::toNativeSeparators(QFileInfo(pagePath).absoluteFilePath()),
+                                QStringLiteral("Image List"),
+                                QStringLiteral("HTML generated with Vemarill"),
+                                Functions::WithTrailingSeparator(parser.value(root))};
+    if (!ExportHTML::ExportHTML(pagePath, list, page, &error))
+        return CommandSupport::fail(BadInput, QDir::toNativeSeparators(pagePath) +
+                                                  QStringLiteral(": ") + error);
+    return Success;
+}
+
+} // namespace CommandLine

@@ -1,0 +1,171 @@
+#include "TempTree.h"
+
+#include <QProcess>
+#include <QTest>
+#include <QUrl>
+#include <memory>
+
+namespace {
+
+struct Run {
+    int exitCode = -1;
+    QByteArray out;
+    QByteArray err;
+};
+
+// The real program, as a pipeline would start it, in folder.
+Run vemarill(const QString& folder, const QStringList& arguments)
+{
+    QProcess process;
+    process.setWorkingDirectory(folder);
+    // No display: a command must not need one.
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove(QStringLiteral("DISPLAY"));
+    environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
+    environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
+    process.setProcessEnvironment(environment);
+    process.start(QStringLiteral(VEMARILL_BINARY), arguments);
+    Run run;
+    if (!process.waitForFinished(30000) || process.exitStatus() != QProcess::NormalExit)
+        return run;
+    run.exitCode = process.exitCode();
+    run.out = process.readAllStandardOutput();
+    run.err = process.readAllStandardError();
+    return run;
+}
+
+const QByteArray kList = "title.png;Start;Los!;\r\nmenu/a,b.png;\"Quit\";;\r\n";
+
+} // namespace
+
+class TestCommandLine : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void init();
+    void exitCodes_data();
+    void exitCodes();
+    void pipelineRoundTrip();
+    void searchWritesAList();
+    void exportHtml();
+    void failedWriteKeepsTheOldFile();
+
+private:
+    std::unique_ptr<TempTree> m_tree;
+};
+
+void TestCommandLine::init()
+{
+    m_tree = std::make_unique<TempTree>();
+    QVERIFY(m_tree->writeFile(QStringLiteral("list.csv"), kList));
+    QVERIFY(m_tree->writeFile(QStringLiteral("bad.csv"),
+                              "Name,Source Text,Target Text,Checked\r\nok,,,1\r\n\"open,,,1\r\n"));
+    QVERIFY(
+        m_tree->writeFile(QStringLiteral("bad.xlf"), "<?xml version=\"1.0\"?>\n<!DOCTYPE x>\n"));
+    QVERIFY(m_tree->writeFile(QStringLiteral("images/a.png")));
+}
+
+void TestCommandLine::exitCodes_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("stdoutHas");
+    QTest::addColumn<QString>("stderrHas");
+    QTest::newRow("version") << QStringList{"--version"} << 0 << "vemarill 1.0.0"
+                             << "";
+    QTest::newRow("help") << QStringList{"--help"} << 0 << "convert IN OUT"
+                          << "";
+    QTest::newRow("command help") << QStringList{"convert", "--help"} << 0 << "--xliff-version"
+                                  << "";
+    QTest::newRow("missing argument") << QStringList{"convert", "list.csv"} << 2 << ""
+                                      << "convert takes 2 argument(s)";
+    QTest::newRow("unknown option") << QStringList{"search", "--bogus", "images"} << 2 << ""
+                                    << "bogus";
+    QTest::newRow("unknown format")
+        << QStringList{"convert", "--to", "doc", "list.csv", "o.x"} << 2 << ""
+        << "Unknown format \"doc\"";
+    QTest::newRow("unknown extension") << QStringList{"convert", "list.csv", "out.doc"} << 2 << ""
+                                       << "out.doc: Unknown file type";
+    QTest::newRow("export without root")
+        << QStringList{"export-html", "list.csv", "-o", "p.htm"} << 2 << ""
+        << "--root";
+    QTest::newRow("missing input") << QStringList{"convert", "gone.csv", "out.xlf"} << 1 << ""
+                                   << "gone.csv: Not a file";
+    QTest::newRow("CSV format error") << QStringList{"convert", "bad.csv", "out.xlf"} << 1 << ""
+                                      << "bad.csv: line 3, column 1: This quoted field";
+    QTest::newRow("DOCTYPE") << QStringList{"convert", "bad.xlf", "out.csv"} << 1 << ""
+                             << "bad.xlf: line 2, column 13: The file has a DOCTYPE";
+    QTest::newRow("missing folder") << QStringList{"search", "nowhere"} << 1 << ""
+                                    << "nowhere: No such folder";
+}
+
+void TestCommandLine::exitCodes()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(int, exitCode);
+    QFETCH(QString, stdoutHas);
+    QFETCH(QString, stderrHas);
+    const Run run = vemarill(m_tree->root(), arguments);
+    QVERIFY2(run.exitCode == exitCode, run.err.constData());
+    QVERIFY2(run.out.contains(stdoutHas.toUtf8()), run.out.constData());
+    QVERIFY2(run.err.contains(stderrHas.toUtf8()), run.err.constData());
+    QVERIFY(!QFile::exists(m_tree->path(QStringLiteral("out.xlf"))));
+}
+
+// list -> XLIFF 2.0 -> XLIFF 1.2 -> CSV -> TSV -> list gives the same bytes.
+void TestCommandLine::pipelineRoundTrip()
+{
+    const QStringList steps{"list.csv", "a.xlf", "b.xliff", "c.csv", "d.tsv", "e.csv"};
+    for (qsizetype i = 1; i < steps.size(); ++i) {
+        QStringList arguments{"convert", steps[i - 1], steps[i]};
+        if (steps[i] == QLatin1String("b.xliff"))
+            arguments << "--xliff-version"
+                      << "1.2";
+        if (steps[i] == QLatin1String("c.csv"))
+            arguments << "--to"
+                      << "csv";
+        const Run run = vemarill(m_tree->root(), arguments);
+        QVERIFY2(run.exitCode == 0, run.err.constData());
+    }
+    QVERIFY(readWholeFile(m_tree->path(QStringLiteral("b.xliff"))).contains("version=\"1.2\""));
+    QVERIFY(readWholeFile(m_tree->path(QStringLiteral("c.csv")))
+                .startsWith("Name,Source Text,Target Text,Checked\r\n"));
+    QCOMPARE(readWholeFile(m_tree->path(QStringLiteral("e.csv"))), kList);
+}
+
+void TestCommandLine::searchWritesAList()
+{
+    QVERIFY(m_tree->writeFile(QStringLiteral("images/sub/b;c.PNG")));
+    QVERIFY(m_tree->writeFile(QStringLiteral("images/notes.txt")));
+    const Run toStdout = vemarill(m_tree->root(), {"search", "images"});
+    QCOMPARE(toStdout.exitCode, 0);
+    QCOMPARE(toStdout.out, QByteArray("a.png;;;\r\nsub/b;c.PNG;;;\r\n"));
+    const Run toFile = vemarill(m_tree->root(), {"search", "images/", "-o", "found.csv"});
+    QCOMPARE(toFile.exitCode, 0);
+    QCOMPARE(readWholeFile(m_tree->path(QStringLiteral("found.csv"))), toStdout.out);
+}
+
+void TestCommandLine::exportHtml()
+{
+    const Run run =
+        vemarill(m_tree->root(), {"export-html", "list.csv", "--root", "images", "-o", "page.htm"});
+    QVERIFY2(run.exitCode == 0, run.err.constData());
+    const QByteArray page = readWholeFile(m_tree->path(QStringLiteral("page.htm")));
+    QVERIFY(page.startsWith("<HTML>\r\n<HEAD>\r\n<TITLE>"));
+    QVERIFY(page.contains("<TD>&quot;Quit&quot;</TD>"));
+    QVERIFY(page.contains(
+        QUrl::fromLocalFile(m_tree->path(QStringLiteral("images/menu/a,b.png"))).toEncoded()));
+}
+
+void TestCommandLine::failedWriteKeepsTheOldFile()
+{
+    QVERIFY(m_tree->writeFile(QStringLiteral("old.xlf"), "earlier"));
+    QVERIFY(m_tree->writeFile(QStringLiteral("bell.csv"), "bell.png;ding\a;;\r\n"));
+    const Run run = vemarill(m_tree->root(), {"convert", "bell.csv", "old.xlf"});
+    QCOMPARE(run.exitCode, 1);
+    QVERIFY2(run.err.contains("old.xlf: Row 1 (bell.png): the Source Text holds U+0007"),
+             run.err.constData());
+    QCOMPARE(readWholeFile(m_tree->path(QStringLiteral("old.xlf"))), QByteArray("earlier"));
+}
+
+QTEST_GUILESS_MAIN(TestCommandLine)
+#include "tst_commandline.moc"
