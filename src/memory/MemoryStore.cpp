@@ -129,6 +129,7 @@ MemoryStore::MemoryStore()
 
 MemoryStore::~MemoryStore()
 {
+    m_insert.reset();
     {
         QSqlDatabase db = QSqlDatabase::database(m_connection, false);
         if (db.isValid())
@@ -190,6 +191,9 @@ bool MemoryStore::open(const MemoryLocation& location, int busyTimeoutMs)
         }
         if (!query.exec(QStringLiteral("PRAGMA synchronous=NORMAL")))
             return fail(query.lastError(), QStringLiteral("synchronous"));
+        // The two indexes take random keys; a small cache makes large imports crawl.
+        if (!query.exec(QStringLiteral("PRAGMA cache_size=-32768")))
+            return fail(query.lastError(), QStringLiteral("cache size"));
     } else if (!query.exec(QStringLiteral("SET client_min_messages = warning"))) {
         // libpq prints notices ("already exists, skipping") on stderr otherwise
         return fail(query.lastError(), QStringLiteral("session"));
@@ -301,8 +305,16 @@ bool MemoryStore::storeBatch(const std::vector<const MemoryUnit*>& batch,
     const QString row = QStringLiteral("(?,?,?,?,?,?,?,?,?,?,?,?)");
     for (size_t i = 0; i < batch.size(); ++i)
         rows << row;
-    QSqlQuery query(QSqlDatabase::database(m_connection, false));
-    if (!query.prepare(
+    // Full batches reuse one prepared statement; the last, shorter one is prepared alone.
+    const bool full = static_cast<int>(batch.size()) == kBatchRows;
+    std::unique_ptr<QSqlQuery> single;
+    if (full && !m_insert)
+        m_insert = std::make_unique<QSqlQuery>(QSqlDatabase::database(m_connection, false));
+    else if (!full)
+        single = std::make_unique<QSqlQuery>(QSqlDatabase::database(m_connection, false));
+    QSqlQuery& query = full ? *m_insert : *single;
+    if (query.lastQuery().isEmpty() &&
+        !query.prepare(
             QStringLiteral(
                 "INSERT INTO tm_unit (pair_key, source_hash, source_lang, target_lang, "
                 "source_text, target_text, project, image_name, created_by, created_at, "

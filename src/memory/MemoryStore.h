@@ -4,8 +4,10 @@
 #include "MemoryTypes.h"
 
 #include <QSqlError>
+#include <QSqlQuery>
 #include <QString>
 #include <functional>
+#include <memory>
 #include <vector>
 
 // One connection to the memory's database and the SQL on it. Qt SQL
@@ -59,6 +61,7 @@ private:
     bool storeBatch(const std::vector<const MemoryUnit*>& batch, const std::vector<qint64>& counts);
 
     QString m_connection;
+    std::unique_ptr<QSqlQuery> m_insert; // before the connection is removed
     MemoryLocation m_location;
     QString m_error;
 };
