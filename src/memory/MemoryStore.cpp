@@ -12,7 +12,6 @@ namespace {
 
 // Rows per INSERT: far below SQLite's 32,766 bound parameters.
 constexpr int kBatchRows = 64;
-constexpr int kColumnsPerRow = 12;
 
 // Qt SQL binds a null QString or QByteArray as NULL, and every column is NOT NULL.
 QByteArray bytes(const QString& text)
@@ -340,7 +339,6 @@ bool MemoryStore::storeBatch(const std::vector<const MemoryUnit*>& batch,
         query.addBindValue(unit.lastUsed.isValid() ? msecs(unit.lastUsed) : when);
         query.addBindValue(counts[i]);
     }
-    static_assert(kColumnsPerRow == 12);
     if (!query.exec())
         return fail(query.lastError(), QStringLiteral("store"));
     return true;
