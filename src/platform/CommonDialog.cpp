@@ -25,9 +25,14 @@ bool CommonDialog::show(bool save)
     request.filter = filter;
     request.flags = flags;
     request.fileName = m_fileName;
+    request.filterIndex = filterIndex;
+    int chosenFilter = filterIndex;
+    request.chosenFilter = &chosenFilter;
     const std::optional<QString> chosen = Platform::showFileDialog(request);
     if (!chosen || chosen->isEmpty())
         return false;
     m_fileName = *chosen;
+    if (chosenFilter > 0)
+        filterIndex = chosenFilter;
     return true;
 }

@@ -13,8 +13,9 @@ public:
     explicit CommonDialog(QWidget* owner);
 
     QString dialogTitle;
-    QString filter; // "description|pattern"
-    int flags = 0;  // 2 = ask before overwriting an existing file
+    QString filter;      // "description|pattern", or several pairs joined by "|"
+    int flags = 0;       // 2 = ask before overwriting an existing file
+    int filterIndex = 1; // the pair offered first and, after a use, the pair taken
 
     QString fileName() const { return m_fileName; }
     void setFileName(const QString& fileName) { m_fileName = fileName; }

@@ -63,17 +63,21 @@ int realQuestion(const QuestionRequest& request)
 std::optional<QString> realFileDialog(const FileDialogRequest& request)
 {
     const QString filter = toQtNameFilter(request.filter);
+    const QStringList filters = filter.split(QStringLiteral(";;"));
+    QString selected = filters.value(request.filterIndex - 1);
     QString chosen;
     if (request.mode == FileDialogRequest::Mode::Open) {
-        chosen =
-            QFileDialog::getOpenFileName(request.parent, request.title, request.fileName, filter);
+        chosen = QFileDialog::getOpenFileName(request.parent, request.title, request.fileName,
+                                              filter, &selected);
     } else {
         QFileDialog::Options options;
         if ((request.flags & 2) == 0)
             options |= QFileDialog::DontConfirmOverwrite;
         chosen = QFileDialog::getSaveFileName(request.parent, request.title, request.fileName,
-                                              filter, nullptr, options);
+                                              filter, &selected, options);
     }
+    if (request.chosenFilter)
+        *request.chosenFilter = static_cast<int>(filters.indexOf(selected)) + 1;
     if (chosen.isEmpty())
         return std::nullopt;
     return QDir::toNativeSeparators(chosen);
@@ -182,14 +186,18 @@ void setQuestionHandler(QuestionHandler handler)
 
 QString toQtNameFilter(const QString& filter)
 {
-    const qsizetype bar = filter.indexOf(QLatin1Char('|'));
-    if (bar < 0)
+    const QStringList parts = filter.split(QLatin1Char('|'));
+    if (parts.size() < 2)
         return filter;
-    const QString description = filter.left(bar);
-    const QString pattern = filter.mid(bar + 1);
-    if (description.endsWith(QLatin1Char('(') + pattern + QLatin1Char(')')))
-        return description;
-    return description + QStringLiteral(" (") + pattern + QLatin1Char(')');
+    QStringList filters;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        const QString& description = parts.at(i);
+        const QString& pattern = parts.at(i + 1);
+        filters.append(description.endsWith(QLatin1Char('(') + pattern + QLatin1Char(')'))
+                           ? description
+                           : description + QStringLiteral(" (") + pattern + QLatin1Char(')'));
+    }
+    return filters.join(QStringLiteral(";;"));
 }
 
 } // namespace Platform

@@ -26,9 +26,11 @@ struct FileDialogRequest {
     QWidget* parent = nullptr;
     Mode mode = Mode::Open;
     QString title;
-    QString filter; // "description|pattern"
+    QString filter; // "description|pattern", or several such pairs joined by "|"
     int flags = 0;  // 2 = confirm before overwriting an existing file
     QString fileName;
+    int filterIndex = 1;         // the pair offered first, from 1
+    int* chosenFilter = nullptr; // where the pair the user took goes, from 1
 };
 
 // A question with buttons of its own, the first the default; the last one
@@ -69,7 +71,7 @@ void setShellHandler(ShellHandler handler);
 void setQuestionHandler(QuestionHandler handler);
 
 // "desc|pattern" as a Qt name filter: "desc (pattern)", unless desc already
-// ends with the pattern in parentheses.
+// ends with the pattern in parentheses. Several pairs become ";;"-joined filters.
 QString toQtNameFilter(const QString& filter);
 
 // The user-facing failure texts shared by several commands.

@@ -1,8 +1,10 @@
 #include "MainWindow.h"
 
 #include "CommonDialog.h"
+#include "ExchangeCommands.h"
 #include "FilterBar.h"
 #include "Form1.h"
+#include "ImageListDocument.h"
 #include "ImageListModel.h"
 #include "ImageListView.h"
 #include "cSubclassListView.h"
@@ -147,6 +149,13 @@ void MainWindow::createMenus()
     addButtonCommand(file, QStringLiteral("&Export to HTML..."), QKeySequence(Qt::CTRL | Qt::Key_E),
                      "CmdExportHTML");
     file->addSeparator();
+    connect(addCommand(file, QStringLiteral("&Import..."), QKeySequence(Qt::CTRL | Qt::Key_I),
+                       "ActionImport"),
+            &QAction::triggered, this, &MainWindow::importTexts);
+    QAction* exportAs = addCommand(file, QStringLiteral("Export &As..."), {}, "ActionExportAs");
+    new EnabledFollower(m_form->findChild<QPushButton*>(QStringLiteral("CmdSaveImages")), exportAs);
+    connect(exportAs, &QAction::triggered, this, &MainWindow::exportAs);
+    file->addSeparator();
     QMenu* lists = file->addMenu(QStringLiteral("Recent &Lists"));
     lists->setObjectName(QStringLiteral("MenuRecentLists"));
     connect(lists, &QMenu::aboutToShow, this,
@@ -207,6 +216,30 @@ void MainWindow::fillRecentMenu(QMenu* menu, RecentFiles& recent, bool lists)
     menu->setEnabled(true);
     if (items.isEmpty())
         menu->addAction(QStringLiteral("(none)"))->setEnabled(false);
+}
+
+void MainWindow::importTexts()
+{
+    if (const auto summary = ExchangeCommands::Import(m_form, *m_form->commonDialog(),
+                                                      *m_form->imageList()->imageListModel()))
+        statusBar()->showMessage(*summary, 10000);
+}
+
+void MainWindow::exportAs()
+{
+    Exchange::WriteOptions options;
+    const QSettings settings;
+    options.sourceLanguage =
+        settings.value(QStringLiteral("exchange/sourceLanguage"), options.sourceLanguage)
+            .toString();
+    options.targetLanguage =
+        settings.value(QStringLiteral("exchange/targetLanguage"), options.targetLanguage)
+            .toString();
+    options.original = m_form->textFolder()->text();
+    // Every row goes out, checked or not: the work is kept there.
+    if (ExchangeCommands::ExportAs(m_form, *m_form->commonDialog(),
+                                   *m_form->imageList()->imageListModel(), options))
+        m_form->document()->markExported();
 }
 
 void MainWindow::goToUntranslated(bool forward)

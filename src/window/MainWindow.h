@@ -39,6 +39,8 @@ private:
     void createMenus();
     void fillRecentMenu(QMenu* menu, RecentFiles& recent, bool lists);
     void goToUntranslated(bool forward);
+    void importTexts();
+    void exportAs();
     void restoreSettings();
     void saveSettings() const;
 

@@ -9,6 +9,8 @@ FakePlatform::FakePlatform()
     Platform::setFileDialogHandler(
         [this](const Platform::FileDialogRequest& request) -> std::optional<QString> {
             fileDialogs.append(request);
+            if (request.chosenFilter && !m_filterAnswers.isEmpty())
+                *request.chosenFilter = m_filterAnswers.takeFirst();
             return m_fileAnswers.isEmpty() ? std::nullopt : m_fileAnswers.takeFirst();
         });
     Platform::setFolderPickerHandler([this](QWidget*) {

@@ -19,6 +19,8 @@ public:
     // The next file dialog answers this path; cancelNextFile() makes it cancel.
     void answerNextFile(const QString& path) { m_fileAnswers.append(path); }
     void cancelNextFile() { m_fileAnswers.append(std::nullopt); }
+    // The filter pair the next answered file dialog reports as taken, from 1.
+    void takeNextFilter(int index) { m_filterAnswers.append(index); }
     void answerNextFolder(const QString& path) { m_folderAnswers.append(path); }
     void setShellResult(bool ok) { m_shellResult = ok; }
     // The next question is answered with the button of this text. With none
@@ -37,6 +39,7 @@ public:
 private:
     QList<std::optional<QString>> m_fileAnswers;
     QStringList m_folderAnswers;
+    QList<int> m_filterAnswers;
     QStringList m_questionAnswers;
     bool m_shellResult = true;
 };
