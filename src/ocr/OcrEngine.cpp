@@ -9,7 +9,7 @@
 namespace {
 
 // Raise when a change to the preparation or the reading changes results.
-constexpr int kRecipeRevision = 1;
+constexpr int kRecipeRevision = 2;
 
 QString tr(const char* text)
 {
@@ -67,12 +67,10 @@ std::optional<OcrResult> OcrEngine::recognise(const QImage& image)
     if (!isAvailable() || image.isNull())
         return std::nullopt;
     const OcrPreprocess::Prepared prepared = OcrPreprocess::prepare(image);
-    const auto polarity = [&](bool invert) {
-        return invert ? OcrPreprocess::inverted(prepared.gray) : prepared.gray;
-    };
-    OcrResult best = m_pass->run(polarity(prepared.darkBackground));
+    OcrResult best = m_pass->run(OcrPreprocess::forReading(prepared, prepared.darkBackground));
     if (isPoor(best)) {
-        OcrResult second = m_pass->run(polarity(!prepared.darkBackground));
+        OcrResult second =
+            m_pass->run(OcrPreprocess::forReading(prepared, !prepared.darkBackground));
         if (isBetter(second, best))
             best = std::move(second);
     }

@@ -4,7 +4,7 @@
 #include <QRect>
 
 // Turns UI art into what the engine reads best: 8-bit gray, transparency
-// flattened on white, small art enlarged. Boxes found on the prepared image
+// flattened on white, small art enlarged, frames cleared. Boxes found on the prepared image
 // map back to the original's pixels.
 namespace OcrPreprocess {
 
@@ -22,6 +22,12 @@ struct Prepared {
 
 Prepared prepare(const QImage& image);
 QImage inverted(const QImage& gray);
+// Whitens each dark shape that touches the edge and spans nearly the whole
+// image: the outline of a button or panel, which the engine would take for
+// one huge letter and so lose the line inside it.
+void clearFrame(QImage& gray);
+// What one reading gets: inverted or not, with its frame cleared.
+QImage forReading(const Prepared& prepared, bool invert);
 // Clamped to the original image; empty when the box falls outside it.
 QRect toOriginal(const QRect& box, const Prepared& prepared);
 

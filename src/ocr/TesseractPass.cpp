@@ -57,6 +57,9 @@ bool TesseractPass::open(const QString& dataFolder, const QString& languages, QS
     }
     // Labels are a block or two of lines, not a page with columns.
     tess->SetPageSegMode(tesseract::PSM_SINGLE_BLOCK);
+    // The engine reads light text on dark art by inverting the whole image
+    // once; retrying each doubtful line inverted as well only costs time.
+    tess->SetVariable("tessedit_do_invert", "0");
     m_api->tess = std::move(tess);
     return true;
 }
