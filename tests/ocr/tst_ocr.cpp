@@ -82,7 +82,8 @@ struct PoolRun {
 };
 
 PoolRun runPool(RecognitionPool& pool, const QList<OcrJob>& jobs,
-                const std::function<void()>& onFirstResult = {})
+                const std::function<void()>& onFirstResult = {},
+                const std::function<void()>& afterStart = {})
 {
     PoolRun run;
     QObject context;
@@ -95,7 +96,11 @@ PoolRun runPool(RecognitionPool& pool, const QList<OcrJob>& jobs,
     QObject::connect(&pool, &RecognitionPool::progress, &context,
                      [&](int done, int) { run.lastDone = done; });
     QSignalSpy finished(&pool, &RecognitionPool::finished);
-    if (!pool.recognise(jobs) || !finished.wait(120000))
+    if (!pool.recognise(jobs))
+        return {};
+    if (afterStart)
+        afterStart();
+    if (!finished.wait(120000))
         return {};
     run.summary = finished.at(0).at(0).value<OcrSummary>();
     return run;
@@ -115,6 +120,7 @@ private Q_SLOTS:
     void damagedCacheEntryIsReadAgain();
     void cacheEntryRejects_data();
     void cacheEntryRejects();
+    void cancelKeepsResultsSoFar_data();
     void cancelKeepsResultsSoFar();
     void unavailableLanguageSkipsEveryImage();
     void examples_data();
@@ -145,10 +151,10 @@ void TestOcr::initTestCase()
         const QString file = QLatin1String(sample.file);
         const bool gif = file.endsWith(QLatin1String(".gif"));
         LabelArt::Label label = LabelArt::render(QLatin1String(sample.text), sample.pixelSize,
-                                                       sample.lightOnDark ? light : dark,
-                                                       gif ? QColor(Qt::transparent)
-                                                       : sample.lightOnDark ? panel
-                                                                            : light);
+                                                 sample.lightOnDark ? light : dark,
+                                                 gif                  ? QColor(Qt::transparent)
+                                                 : sample.lightOnDark ? panel
+                                                                      : light);
         m_ink.append(label.ink);
         if (sample.lightFrame) {
             QPainter painter(&label.image);
@@ -330,16 +336,28 @@ void TestOcr::cacheEntryRejects()
     QCOMPARE(error.isEmpty(), readable);
 }
 
+void TestOcr::cancelKeepsResultsSoFar_data()
+{
+    QTest::addColumn<bool>("atOnce");
+    QTest::newRow("at once") << true;
+    QTest::newRow("after the first result") << false;
+}
+
 void TestOcr::cancelKeepsResultsSoFar()
 {
     requireEngine();
+    QFETCH(bool, atOnce);
     RecognitionPool pool;
     pool.setCacheFolder({});
     pool.setWorkerCount(2);
-    const PoolRun run = runPool(pool, sampleJobs(), [&] { pool.cancel(); });
+    const auto cancel = [&] { pool.cancel(); };
+    const PoolRun run =
+        atOnce ? runPool(pool, sampleJobs(), {}, cancel) : runPool(pool, sampleJobs(), cancel);
     QVERIFY(run.summary.cancelled);
-    // The first result, then at most the image each worker had in hand.
-    QVERIFY2(run.results.size() >= 1 && run.results.size() <= 1 + pool.workerCount(),
+    // At once, each worker ends with the image it had taken, if any.
+    const qsizetype least = atOnce ? 0 : 1;
+    const qsizetype most = atOnce ? pool.workerCount() : kSampleCount - 1;
+    QVERIFY2(run.results.size() >= least && run.results.size() <= most,
              qPrintable(QString::number(run.results.size())));
     QCOMPARE(run.summary.recognised, run.results.size());
     QCOMPARE(run.lastDone, run.results.size());
@@ -424,6 +442,28 @@ void TestOcr::preparation()
     QVERIFY(prepared.darkBackground);
     QCOMPARE(qGray(OcrPreprocess::inverted(prepared.gray).pixel(3, 3)),
              255 - qGray(prepared.gray.pixel(3, 3)));
+    // A frame round the art goes, with what touches it; a letter inside
+    // stays, and so do shapes at the edge that span less than the image.
+    for (const bool framed : {true, false}) {
+        QImage art(60, 30, QImage::Format_RGB32);
+        art.fill(Qt::white);
+        QPainter painter(&art);
+        if (framed) {
+            painter.setPen(QPen(Qt::black, 4));
+            painter.drawRect(art.rect());
+        }
+        painter.fillRect(20, 10, 10, 10, Qt::black);
+        painter.fillRect(0, 12, 12, 4, Qt::black);
+        painter.fillRect(40, 0, 4, 30, Qt::black);
+        painter.end();
+        QImage gray = art.convertToFormat(QImage::Format_Grayscale8);
+        OcrPreprocess::clearFrame(gray);
+        const int edge = framed ? 255 : 0;
+        QCOMPARE(qGray(gray.pixel(30, 1)), 255);
+        QCOMPARE(qGray(gray.pixel(8, 14)), edge);
+        QCOMPARE(qGray(gray.pixel(42, 15)), edge);
+        QCOMPARE(qGray(gray.pixel(25, 15)), 0);
+    }
 }
 
 void TestOcr::languages()
