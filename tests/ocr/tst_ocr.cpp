@@ -16,6 +16,13 @@
 #include <algorithm>
 #include <memory>
 
+// QSKIP leaves only the function it stands in, so it cannot sit in a helper.
+#define REQUIRE_ENGINE()                                                                           \
+    do {                                                                                           \
+        if (!m_available.isEmpty())                                                                \
+            QSKIP(qPrintable(m_available));                                                        \
+    } while (false)
+
 namespace {
 
 // The labelled set: dark on light and light on dark, 12 to 48 px, words and
@@ -131,7 +138,6 @@ private Q_SLOTS:
     void applyToRows();
 
 private:
-    void requireEngine();
     QList<OcrJob> sampleJobs() const;
 
     TempTree m_tree;
@@ -177,12 +183,6 @@ void TestOcr::initTestCase()
     m_first = runPool(pool, sampleJobs());
 }
 
-void TestOcr::requireEngine()
-{
-    if (!m_available.isEmpty())
-        QSKIP(qPrintable(m_available));
-}
-
 QList<OcrJob> TestOcr::sampleJobs() const
 {
     QList<OcrJob> jobs;
@@ -200,7 +200,7 @@ void TestOcr::labels_data()
 
 void TestOcr::labels()
 {
-    requireEngine();
+    REQUIRE_ENGINE();
     QFETCH(int, index);
     QVERIFY(m_first.results.contains(index));
     const OcrResult result = m_first.results.value(index);
@@ -231,7 +231,7 @@ void TestOcr::labels()
 
 void TestOcr::characterErrorRate()
 {
-    requireEngine();
+    REQUIRE_ENGINE();
     int errors = 0;
     int characters = 0;
     for (int i = 0; i < kSampleCount; ++i) {
@@ -247,7 +247,7 @@ void TestOcr::characterErrorRate()
 
 void TestOcr::badInputIsSkipped()
 {
-    requireEngine();
+    REQUIRE_ENGINE();
     RecognitionPool pool;
     pool.setCacheFolder({});
     const QList<OcrJob> jobs = {{0, m_tree.path(QStringLiteral("bad/missing.png"))},
@@ -273,7 +273,7 @@ void TestOcr::badInputIsSkipped()
 
 void TestOcr::secondRunComesFromTheCache()
 {
-    requireEngine();
+    REQUIRE_ENGINE();
     RecognitionPool pool;
     pool.setCacheFolder(m_cacheFolder);
     const PoolRun second = runPool(pool, sampleJobs());
@@ -284,7 +284,7 @@ void TestOcr::secondRunComesFromTheCache()
 
 void TestOcr::damagedCacheEntryIsReadAgain()
 {
-    requireEngine();
+    REQUIRE_ENGINE();
     const QString image = m_tree.path(QStringLiteral("newgame.png"));
     const auto key = OcrCacheKey::of(image, OcrLanguages::kDefault);
     QVERIFY(key);
@@ -345,7 +345,7 @@ void TestOcr::cancelKeepsResultsSoFar_data()
 
 void TestOcr::cancelKeepsResultsSoFar()
 {
-    requireEngine();
+    REQUIRE_ENGINE();
     QFETCH(bool, atOnce);
     RecognitionPool pool;
     pool.setCacheFolder({});
@@ -404,7 +404,7 @@ void TestOcr::examples_data()
 
 void TestOcr::examples()
 {
-    requireEngine();
+    REQUIRE_ENGINE();
     QFETCH(QString, file);
     QFETCH(QString, text);
     // One engine for every row, as a worker keeps it.
