@@ -216,17 +216,11 @@ void TestOcr::labels()
     const QRect boxes = unitedBoxes(result);
     const QRect ink = m_ink.at(index);
     const int spare = std::max(2, ink.height() / 4);
+    QString where;
+    QDebug(&where) << "lines in" << boxes << "text in" << ink;
     QVERIFY2(boxes.adjusted(-2, -2, 2, 2).contains(ink) &&
                  ink.adjusted(-spare, -spare, spare, spare).contains(boxes),
-             qPrintable(QStringLiteral("lines in %1,%2 %3x%4, text in %5,%6 %7x%8")
-                            .arg(boxes.x())
-                            .arg(boxes.y())
-                            .arg(boxes.width())
-                            .arg(boxes.height())
-                            .arg(ink.x())
-                            .arg(ink.y())
-                            .arg(ink.width())
-                            .arg(ink.height())));
+             qPrintable(where));
 }
 
 void TestOcr::characterErrorRate()
