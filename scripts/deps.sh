@@ -8,4 +8,5 @@ $SUDO apt-get update -q
 $SUDO apt-get install -y -q --no-install-recommends \
     build-essential cmake qt6-base-dev libgl-dev \
     fonts-dejavu-core \
-    libqt6sql6-sqlite libqt6sql6-psql postgresql "$@"
+    libqt6sql6-sqlite libqt6sql6-psql postgresql \
+    pkg-config libtesseract-dev tesseract-ocr-eng tesseract-ocr "$@"
