@@ -574,17 +574,8 @@ void cSubclassListView::CommitEdit()
 
 void cSubclassListView::splitRow(int row, int column, const QString& text)
 {
-    const auto parts = EntrySplit::split(text);
-    if (!parts || !mListView || row >= mListView->itemCount())
-        return;
-    const QString name = mListView->itemText(row);
-    mListView->addItem(row + 1, name);
-    setCellText(row, column, parts->before);
-    setCellText(row + 1, column, parts->after);
-    mListView->setChecked(row, true);
-    mListView->setChecked(row + 1, true);
-    mtextBox->setText(QString());
-    ImageCount::add(1);
+    if (mListView && EntrySplit::splitInto(*mListView->imageListModel(), row, column, text))
+        mtextBox->setText(QString());
 }
 
 QString cSubclassListView::cellText(int row, int column) const
