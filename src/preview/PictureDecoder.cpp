@@ -38,10 +38,14 @@ void PictureDecoder::request(const DecodeRequest& request)
     auto* watcher = new QFutureWatcher<Result>(this);
     connect(watcher, &QFutureWatcherBase::finished, this, [this, watcher, ticket] {
         --m_running;
-        const Result result = watcher->result();
+        // Taken, so that no copy is left for the watcher to free here.
+        Result result = watcher->future().takeResult();
         watcher->deleteLater();
-        if (ticket != m_newest)
+        if (ticket != m_newest) {
+            if (result)
+                dispose(std::move(result->image));
             return;
+        }
         m_waiting = false;
         Q_EMIT decoded(result);
     });
@@ -49,4 +53,11 @@ void PictureDecoder::request(const DecodeRequest& request)
         &m_pool, [decode = m_decode, request, cancelled = m_cancelNewest]() -> Result {
             return decode(request, *cancelled);
         }));
+}
+
+void PictureDecoder::dispose(QImage picture)
+{
+    if (picture.isNull())
+        return;
+    m_pool.start([picture = std::move(picture)]() mutable { picture = QImage(); });
 }

@@ -23,6 +23,9 @@ public:
     // Takes effect from the next request.
     void setDecodeFunction(DecodeFunction decode);
     void request(const PictureLoader::DecodeRequest& request);
+    // Lets go of a picture on a worker thread: unmapping a large one takes
+    // the GUI thread milliseconds.
+    void dispose(QImage picture);
     // Whether the newest request is still waiting for its result.
     bool isWaiting() const { return m_waiting; }
     // Whether any decode, cancelled ones included, has yet to hand back.

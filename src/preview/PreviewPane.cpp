@@ -167,7 +167,9 @@ void PreviewPane::showDecoded(const std::optional<PictureLoader::DecodedPicture>
         m_shownPath = m_requestedPath;
         m_zoom = picture->zoom;
         m_picture2->setZoom(m_zoom);
+        QImage previous = m_picture2->picture();
         m_picture2->setPicture(picture->image, picture->naturalSize);
+        m_decoder->dispose(std::move(previous));
     }
     fitScrollBars();
     if (m_resetPan)

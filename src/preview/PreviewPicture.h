@@ -18,6 +18,7 @@ public:
     bool hasPicture() const { return !m_picture.isNull(); }
     // The picture's size in pixels; an empty size while nothing is held.
     QSize naturalSize() const { return m_naturalSize; }
+    const QImage& picture() const { return m_picture; }
     QSize decodedSize() const { return m_picture.size(); }
     // The natural size at the zoom.
     QSize shownSize() const;
