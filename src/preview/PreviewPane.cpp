@@ -271,6 +271,7 @@ void PreviewPane::fitScrollBars()
 
 void PreviewPane::panToOrigin()
 {
+    m_roundedPan.reset();
     m_picture2->move(0, 0);
     m_vScroll1->setValue(0);
     m_hScroll1->setValue(0);
