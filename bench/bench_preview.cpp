@@ -32,7 +32,7 @@ constexpr int kSide = 4000;
 constexpr int kHugeSide = 12000;
 constexpr int kRows = 20;
 constexpr int kRounds = 7;
-constexpr int kFitRounds = 3;
+constexpr int kFitRounds = 5;
 
 QString rowName(int row)
 {
