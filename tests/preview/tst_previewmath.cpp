@@ -1,6 +1,7 @@
 #include "ResizeCode.h"
 #include "ScrollMath.h"
 #include "Twips.h"
+#include "ZoomMath.h"
 
 #include <QGroupBox>
 #include <QPushButton>
@@ -44,6 +45,9 @@ private Q_SLOTS:
     void scrollMaximum();
     void columnWidthAndPageStep();
     void layoutScalesFromTheRecord();
+    void zoomSteps_data();
+    void zoomSteps();
+    void fitAndDecodeSizes();
 };
 
 void TestPreviewMath::scrollMaximum_data()
@@ -118,6 +122,40 @@ void TestPreviewMath::layoutScalesFromTheRecord()
     layout.ApplyLayout();
     QCOMPARE(w.button->geometry(), twips(6480, 4800, 2400, 990));
     QCOMPARE(late->geometry(), twips(600, 600, 600, 600));
+}
+
+void TestPreviewMath::zoomSteps_data()
+{
+    QTest::addColumn<double>("zoom");
+    QTest::addColumn<double>("in");
+    QTest::addColumn<double>("out");
+    QTest::newRow("100%") << 1.0 << 1.25 << 0.75;
+    QTest::newRow("a third") << 1.0 / 3 << 0.5 << 0.25;
+    QTest::newRow("a fit between steps") << 0.8 << 1.0 << 0.75;
+    QTest::newRow("a fit a rounding error off a step") << 0.5 + 1e-12 << 2.0 / 3 << 1.0 / 3;
+    QTest::newRow("800% is the top") << 8.0 << 8.0 << 6.0;
+    QTest::newRow("10% is the bottom") << 0.1 << 0.25 << 0.1;
+    QTest::newRow("a fit under 10%") << 0.04 << 0.1 << 0.04;
+}
+
+void TestPreviewMath::zoomSteps()
+{
+    QFETCH(double, zoom);
+    QFETCH(double, in);
+    QFETCH(double, out);
+    QCOMPARE(ZoomMath::ZoomIn(zoom), in);
+    QCOMPARE(ZoomMath::ZoomOut(zoom), out);
+}
+
+void TestPreviewMath::fitAndDecodeSizes()
+{
+    QCOMPARE(ZoomMath::FitFactor(QSize(1200, 600), QSize(700, 200)), 1.0 / 3);
+    QCOMPARE(ZoomMath::FitFactor(QSize(600, 1200), QSize(700, 200)), 1.0 / 6);
+    QCOMPARE(ZoomMath::FitFactor(QSize(200, 100), QSize(700, 200)), 1.0);
+    QCOMPARE(ZoomMath::FitFactor(QSize(100000, 1), QSize(700, 200)), 0.007);
+    QCOMPARE(ZoomMath::ScaledSize(QSize(100000, 1), 0.007), QSize(700, 1));
+    QCOMPARE(ZoomMath::DecodeSize(QSize(1200, 600), 1.0 / 3), QSize(400, 200));
+    QCOMPARE(ZoomMath::DecodeSize(QSize(1200, 600), 4.0), QSize(1200, 600));
 }
 
 QTEST_MAIN(TestPreviewMath)

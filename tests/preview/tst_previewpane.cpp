@@ -1,12 +1,14 @@
 #include "FakePlatform.h"
 #include "Form1.h"
 #include "ImageListView.h"
+#include "PictureLoader.h"
 #include "PreviewPane.h"
 #include "PreviewPicture.h"
 #include "ResizeCode.h"
 #include "ScrollMath.h"
 #include "TempTree.h"
 #include "Twips.h"
+#include "ZoomMath.h"
 
 #include <QFile>
 #include <QFrame>
@@ -14,7 +16,10 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QSemaphore>
+#include <QSignalSpy>
 #include <QTest>
+#include <QWheelEvent>
 
 class TestPreviewPane : public QObject {
     Q_OBJECT
@@ -24,10 +29,16 @@ private Q_SLOTS:
     void clickShowsPansAndKeepsOnFailure();
     void rightClickEditsBeforeAnySearch();
     void resizeScalesAndRestores();
+    void newestRequestWins();
+    void ctrlWheelZoomsAboutTheCursor_data();
+    void ctrlWheelZoomsAboutTheCursor();
+    void fitToPaneDecodesAtTheShownSize();
+    void paintsAtTheZoom();
 
 private:
-    void search();
-    void clickRow(const QString& name, Qt::MouseButton button = Qt::LeftButton);
+    void search(int rows = 4);
+    // Waits for the picture unless told not to.
+    void clickRow(const QString& name, Qt::MouseButton button = Qt::LeftButton, bool wait = true);
     bool showsTreeColour() const;
 
     std::unique_ptr<TempTree> m_tree;
@@ -59,21 +70,23 @@ void TestPreviewPane::init()
                                m_pane->picContenedor()->contentsRect().size()));
 }
 
-void TestPreviewPane::search()
+void TestPreviewPane::search(int rows)
 {
     m_form->textFolder()->setText(m_tree->root());
     QTest::mouseClick(m_form->findChild<QPushButton*>(QStringLiteral("CmdSearchImages")),
                       Qt::LeftButton);
-    QCOMPARE(m_list->itemCount(), 4);
+    QCOMPARE(m_list->itemCount(), rows);
 }
 
-void TestPreviewPane::clickRow(const QString& name, Qt::MouseButton button)
+void TestPreviewPane::clickRow(const QString& name, Qt::MouseButton button, bool wait)
 {
     for (int row = 0; row < m_list->itemCount(); ++row) {
         if (m_list->itemText(row) != name)
             continue;
         m_list->scrollToItem(row, 1);
         QTest::mouseClick(m_list->viewport(), button, {}, m_list->cellRect(row, 1).center());
+        if (wait)
+            QTRY_VERIFY(!m_pane->isLoading());
         return;
     }
     QFAIL(qPrintable(name));
@@ -116,6 +129,7 @@ void TestPreviewPane::clickShowsPansAndKeepsOnFailure()
     clickRow(QStringLiteral("a.png"));
     m_list->setFocus();
     QTest::keyClick(m_list, Qt::Key_Shift);
+    QTRY_VERIFY(!m_pane->isLoading());
     QCOMPARE(m_picture->pos(), panned);
     QCOMPARE(m_h->value(), 1);
     QTest::keyClick(m_list, Qt::Key_Down);
@@ -230,6 +244,151 @@ void TestPreviewPane::resizeScalesAndRestores()
     for (qsizetype i = 0; i < controls.size(); ++i)
         QCOMPARE(controls.at(i)->geometry(), design.at(i));
     QCOMPARE(m_list->columnWidth(0), Platform::twipsToPixelsX(3455));
+}
+
+void TestPreviewPane::newestRequestWins()
+{
+    search();
+    clickRow(QStringLiteral("exact.png"));
+    const QSize exact = m_picture->size();
+    QSemaphore gate;
+    std::atomic_bool slowWasCancelled = false;
+    m_pane->setDecodeFunction(
+        [&](const PictureLoader::DecodeRequest& request, const std::atomic_bool& cancelled) {
+            if (request.path.endsWith(QLatin1String("a.png"))) {
+                // Times out rather than hangs should the decode block the GUI thread.
+                gate.tryAcquire(1, 5000);
+                slowWasCancelled = cancelled.load();
+            }
+            // Decodes in full even once cancelled: dropping it is up to the pane.
+            const std::atomic_bool carryOn = false;
+            return PictureLoader::LoadPicture(request, carryOn);
+        });
+
+    // The slow picture keeps the earlier one on screen while it decodes.
+    clickRow(QStringLiteral("a.png"), Qt::LeftButton, false);
+    QVERIFY(m_pane->isLoading());
+    QCOMPARE(m_picture->size(), exact);
+    QVERIFY(showsTreeColour());
+    clickRow(QStringLiteral("b.png"), Qt::LeftButton, false);
+    QTRY_COMPARE(m_picture->size(), QSize(200, 100));
+
+    gate.release();
+    QTRY_VERIFY(!m_pane->isLoading());
+    QVERIFY(slowWasCancelled);
+    QCOMPARE(m_picture->size(), QSize(200, 100));
+    QCOMPARE(m_form->PreviousImagePath, QStringLiteral("b.png"));
+}
+
+void TestPreviewPane::ctrlWheelZoomsAboutTheCursor_data()
+{
+    QTest::addColumn<QPoint>("at");
+    QTest::addColumn<int>("notches");
+    QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
+    QTest::addColumn<double>("zoom");
+    QTest::newRow("in") << QPoint(300, 100) << 1 << Qt::KeyboardModifiers(Qt::ControlModifier)
+                        << 1.25;
+    QTest::newRow("in twice near the corner")
+        << QPoint(40, 30) << 2 << Qt::KeyboardModifiers(Qt::ControlModifier) << 1.5;
+    QTest::newRow("out") << QPoint(100, 40) << -1 << Qt::KeyboardModifiers(Qt::ControlModifier)
+                         << 0.75;
+    QTest::newRow("no Ctrl, no zoom") << QPoint(300, 100) << 1 << Qt::KeyboardModifiers() << 1.0;
+}
+
+void TestPreviewPane::ctrlWheelZoomsAboutTheCursor()
+{
+    QFETCH(QPoint, at);
+    QFETCH(int, notches);
+    QFETCH(Qt::KeyboardModifiers, modifiers);
+    QFETCH(double, zoom);
+    search();
+    clickRow(QStringLiteral("a.png"));
+    m_h->setValue(5);
+    m_v->setValue(3);
+    QSignalSpy zooms(m_pane, &PreviewPane::zoomChanged);
+    // `at` is in the frame; the picture under it is what the wheel reaches.
+    const QPointF imagePoint = QPointF(at - m_picture->pos());
+    for (int i = 0; i < std::abs(notches); ++i) {
+        QWheelEvent wheel(at - m_picture->pos(), m_picture->mapToGlobal(at - m_picture->pos()), {},
+                          QPoint(0, notches > 0 ? 120 : -120), Qt::NoButton, modifiers,
+                          Qt::NoScrollPhase, false);
+        QApplication::sendEvent(m_picture, &wheel);
+    }
+    QCOMPARE(m_pane->zoom(), zoom);
+    QCOMPARE(zooms.size(), zoom == 1.0 ? 0 : std::abs(notches));
+    QCOMPARE(m_picture->size(), ZoomMath::ScaledSize(QSize(1200, 600), zoom));
+    // The picture sits where its bars say, one step per 120 twips, and the
+    // image point stays under the cursor to within half a step.
+    const QPoint step(Platform::twipsToPixelsX(120), Platform::twipsToPixelsY(120));
+    QCOMPARE(m_picture->pos(), QPoint(-step.x() * m_h->value(), -step.y() * m_v->value()));
+    const QPointF drift = QPointF(at - m_picture->pos()) / zoom - imagePoint;
+    QVERIFY2(std::abs(drift.x()) * zoom <= step.x() / 2.0, qPrintable(QString::number(drift.x())));
+    QVERIFY2(std::abs(drift.y()) * zoom <= step.y() / 2.0, qPrintable(QString::number(drift.y())));
+}
+
+void TestPreviewPane::fitToPaneDecodesAtTheShownSize()
+{
+    // 140 MB when whole: refused at 100%, shown when fitted.
+    const QSize big(7000, 5000);
+    QVERIFY(m_tree->writeImage(QStringLiteral("big.png"), big));
+    search(5);
+    clickRow(QStringLiteral("b.png"));
+    clickRow(QStringLiteral("big.png"));
+    QCOMPARE(m_picture->naturalSize(), QSize(200, 100));
+
+    const QSize area(m_v->x() - m_pane->frame3()->x(), m_h->y() - m_pane->frame3()->y());
+    QSignalSpy zooms(m_pane, &PreviewPane::zoomChanged);
+    // Small pictures are not enlarged to fit.
+    m_pane->fitToPane();
+    QVERIFY(m_pane->isFitToPane());
+    QCOMPARE(m_pane->zoom(), 1.0);
+    for (const QSize natural : {big, QSize(1200, 600)}) {
+        clickRow(natural == big ? QStringLiteral("big.png") : QStringLiteral("a.png"));
+        QCOMPARE(m_picture->naturalSize(), natural);
+        QCOMPARE(m_picture->size(), ZoomMath::ScaledSize(natural, m_pane->zoom()));
+        QCOMPARE(m_picture->decodedSize(), m_picture->size());
+        QVERIFY(m_picture->width() <= area.width() && m_picture->height() <= area.height());
+        QVERIFY(m_picture->width() >= area.width() - 1 || m_picture->height() >= area.height() - 1);
+        QVERIFY(!m_h->isEnabled() && !m_v->isEnabled());
+        QCOMPARE(zooms.last().first().toDouble(), m_pane->zoom());
+    }
+
+    // Full size from 100% on; larger is painted, not decoded.
+    m_pane->actualSize();
+    QVERIFY(!m_pane->isFitToPane());
+    QCOMPARE(m_picture->size(), QSize(1200, 600));
+    QTRY_COMPARE(m_picture->decodedSize(), QSize(1200, 600));
+    m_pane->zoomIn();
+    QCOMPARE(m_pane->zoom(), 1.25);
+    QCOMPARE(m_picture->size(), QSize(1500, 750));
+    QCOMPARE(m_picture->decodedSize(), QSize(1200, 600));
+    QVERIFY(!m_pane->isLoading());
+    m_pane->zoomOut();
+    m_pane->zoomOut();
+    QCOMPARE(m_pane->zoom(), 0.75);
+    QTRY_COMPARE(m_picture->decodedSize(), QSize(900, 450));
+}
+
+void TestPreviewPane::paintsAtTheZoom()
+{
+    QImage twoPixels(2, 1, QImage::Format_RGB32);
+    twoPixels.setPixel(0, 0, qRgb(255, 0, 0));
+    twoPixels.setPixel(1, 0, qRgb(0, 0, 255));
+    PreviewPicture picture;
+    picture.setPicture(twoPixels, twoPixels.size());
+    picture.setZoom(8.0);
+    QCOMPARE(picture.size(), QSize(16, 8));
+    QImage shot = picture.grab().toImage();
+    QCOMPARE(shot.pixelColor(7, 7), QColor(Qt::red));
+    QCOMPARE(shot.pixelColor(8, 0), QColor(Qt::blue));
+
+    // Decoded at half size for a picture shown at half size: no scaling.
+    picture.setPicture(twoPixels, QSize(4, 2));
+    picture.setZoom(0.5);
+    QCOMPARE(picture.size(), QSize(2, 1));
+    shot = picture.grab().toImage();
+    QCOMPARE(shot.pixelColor(0, 0), QColor(Qt::red));
+    QCOMPARE(shot.pixelColor(1, 0), QColor(Qt::blue));
 }
 
 QTEST_MAIN(TestPreviewPane)
