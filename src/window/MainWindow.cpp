@@ -7,6 +7,7 @@
 #include "ImageListDocument.h"
 #include "ImageListModel.h"
 #include "ImageListView.h"
+#include "PreviewPane.h"
 #include "cSubclassListView.h"
 
 #include <QCloseEvent>
@@ -188,6 +189,31 @@ void MainWindow::createMenus()
 
     QMenu* view = menuBar()->addMenu(QStringLiteral("&View"));
     view->setObjectName(QStringLiteral("MenuView"));
+    PreviewPane* preview = m_form->previewPane();
+    connect(addCommand(view, QStringLiteral("Zoom &In"), QKeySequence(Qt::CTRL | Qt::Key_Plus),
+                       "ActionZoomIn"),
+            &QAction::triggered, preview, &PreviewPane::zoomIn);
+    // Ctrl+= as well: the plus sign needs Shift on many keyboards.
+    findChild<QAction*>(QStringLiteral("ActionZoomIn"))
+        ->setShortcuts(
+            {QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)});
+    connect(addCommand(view, QStringLiteral("Zoom &Out"), QKeySequence(Qt::CTRL | Qt::Key_Minus),
+                       "ActionZoomOut"),
+            &QAction::triggered, preview, &PreviewPane::zoomOut);
+    connect(addCommand(view, QStringLiteral("&Actual Size"), QKeySequence(Qt::CTRL | Qt::Key_0),
+                       "ActionActualSize"),
+            &QAction::triggered, preview, &PreviewPane::actualSize);
+    QAction* fit = addCommand(view, QStringLiteral("&Fit to Pane"), {}, "ActionFitToPane");
+    fit->setCheckable(true);
+    connect(fit, &QAction::triggered, preview, [preview](bool on) {
+        if (on)
+            preview->fitToPane();
+        else
+            preview->actualSize();
+    });
+    connect(preview, &PreviewPane::zoomChanged, fit,
+            [fit, preview] { fit->setChecked(preview->isFitToPane()); });
+    view->addSeparator();
     connect(addCommand(view, QStringLiteral("&Next Untranslated"), QKeySequence(Qt::Key_F8),
                        "ActionNextUntranslated"),
             &QAction::triggered, this, [this] { goToUntranslated(true); });

@@ -3,6 +3,7 @@
 #include "Form1.h"
 #include "ImageListView.h"
 #include "MainWindow.h"
+#include "PreviewPane.h"
 #include "TempTree.h"
 #include "Twips.h"
 #include "cSubclassListView.h"
@@ -229,6 +230,19 @@ void TestMainWindow::worksFromTheKeyboard()
     // Ctrl+Z in the grid takes the last edit back.
     shortcut(QKeySequence::Undo);
     QCOMPARE(list()->subItem(3, 2), QString());
+
+    // The preview zooms from the keyboard; Fit to Pane shows its state.
+    PreviewPane* preview = m_window->form()->previewPane();
+    shortcut(QKeySequence(Qt::CTRL | Qt::Key_Minus));
+    QCOMPARE(preview->zoom(), 0.75);
+    shortcut(QKeySequence(Qt::CTRL | Qt::Key_Equal));
+    shortcut(QKeySequence(Qt::CTRL | Qt::Key_Equal));
+    QCOMPARE(preview->zoom(), 1.25);
+    action("ActionFitToPane")->trigger();
+    QVERIFY(preview->isFitToPane() && action("ActionFitToPane")->isChecked());
+    shortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
+    QCOMPARE(preview->zoom(), 1.0);
+    QVERIFY(!action("ActionFitToPane")->isChecked());
 }
 
 void TestMainWindow::remembersPlaces()
