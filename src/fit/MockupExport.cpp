@@ -37,10 +37,22 @@ QString cleanAbsolute(const QString& path)
     return QDir::cleanPath(QFileInfo(path).absoluteFilePath());
 }
 
-// File systems that ignore case would still meet on these.
+// Two names for one file give one key: the part that exists is resolved
+// through links (a saved file follows them), and case is folded for the file
+// systems that ignore it.
 QString pathKey(const QString& path)
 {
-    return cleanAbsolute(path).toCaseFolded();
+    QString existing = cleanAbsolute(path);
+    QString rest;
+    while (!QFileInfo::exists(existing)) {
+        const qsizetype slash = existing.lastIndexOf(u'/');
+        if (slash <= 0)
+            break;
+        rest.prepend(existing.mid(slash));
+        existing.truncate(slash);
+    }
+    const QString canonical = QFileInfo(existing).canonicalFilePath();
+    return ((canonical.isEmpty() ? existing : canonical) + rest).toCaseFolded();
 }
 
 bool leavesFolder(const QString& relative)
@@ -200,9 +212,13 @@ MockupResult exportMockups(const QList<ImageListRow>& rows, const MockupOptions&
         ++result.written;
     }
 
+    if (!QDir().mkpath(output.path()))
+        return stop(
+            MockupResult::Outcome::Failed,
+            tr("Can't create the folder \"%1\".").arg(QDir::toNativeSeparators(output.path())));
     const QString indexPath = output.filePath(QStringLiteral("index.htm"));
     QString error;
-    if (!QDir().mkpath(output.path()) || !saveBytes(indexPath, indexPage(written).toUtf8(), &error))
+    if (!saveBytes(indexPath, indexPage(written).toUtf8(), &error))
         return stop(MockupResult::Outcome::Failed,
                     tr("Can't write \"%1\": %2").arg(QDir::toNativeSeparators(indexPath), error));
     result.indexPath = indexPath;

@@ -291,6 +291,13 @@ void TestFit::mockupExportRefusesAndCancels()
     QVERIFY(refused.message.contains(QLatin1String("\"a.png\" would replace a source image")));
     QCOMPARE(readWholeFile(tree.path(QStringLiteral("a.png"))), source);
     QVERIFY(!QFile::exists(tree.path(QStringLiteral("index.htm"))));
+#ifndef Q_OS_WIN
+    // Another name for the image folder is the image folder.
+    const QString link = tree.path(QStringLiteral("link"));
+    QVERIFY(QFile::link(tree.root(), link));
+    options.outputFolder = link;
+    QCOMPARE(exportMockups(rows, options).outcome, MockupResult::Outcome::Refused);
+#endif
 
     options.outputFolder = tree.path(QStringLiteral("out"));
     options.progress = [](int done, int) { return done < 1; };
