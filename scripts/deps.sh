@@ -7,6 +7,6 @@ export DEBIAN_FRONTEND=noninteractive
 $SUDO apt-get update -q
 $SUDO apt-get install -y -q --no-install-recommends \
     build-essential cmake qt6-base-dev libgl-dev \
-    fonts-dejavu-core \
+    fonts-dejavu-core fonts-droid-fallback \
     libqt6sql6-sqlite libqt6sql6-psql postgresql \
     pkg-config libtesseract-dev tesseract-ocr-eng tesseract-ocr "$@"
