@@ -53,8 +53,14 @@ std::optional<QString> ExportAs(QWidget* parent, CommonDialog& dialog, const Ima
     if (!dialog.showSave())
         return std::nullopt;
     const QString path = dialog.fileName();
-    const Exchange::Format format =
-        Exchange::formatForFile(path, filters.value(dialog.filterIndex - 1));
+    // The filter taken decides between formats of one extension (XLIFF 2.0
+    // or 1.2); a name typed with another format's extension goes by that.
+    QString filter = filters.value(dialog.filterIndex - 1);
+    const QStringList patterns = filter.section(QLatin1Char('|'), 1).split(QLatin1Char(' '));
+    const QString suffix = QStringLiteral("*.") + QFileInfo(path).suffix().toLower();
+    if (!patterns.contains(suffix) && Exchange::formatForFile(path) != Exchange::Format::Unknown)
+        filter.clear();
+    const Exchange::Format format = Exchange::formatForFile(path, filter);
     QString error;
     if (!Exchange::writeFile(path, format, model.rows(), options, &error)) {
         warn(parent, QStringLiteral("The list could not be exported to %1:\n%2").arg(path, error));

@@ -1,11 +1,16 @@
 #include "Dialogs.h"
 
+#include <QCheckBox>
 #include <QDesktopServices>
+#include <QDialog>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QUrl>
+#include <QVBoxLayout>
 #include <QWidget>
 
 #ifdef Q_OS_WIN
@@ -58,6 +63,33 @@ int realQuestion(const QuestionRequest& request)
     box.exec();
     const qsizetype chosen = buttons.indexOf(box.clickedButton());
     return static_cast<int>(chosen < 0 ? buttons.size() - 1 : chosen);
+}
+
+std::optional<QList<bool>> realOptions(const OptionsRequest& request)
+{
+    QDialog dialog(request.parent);
+    dialog.setWindowTitle(request.title);
+    auto* layout = new QVBoxLayout(&dialog);
+    if (!request.text.isEmpty())
+        layout->addWidget(new QLabel(request.text, &dialog));
+    QList<QCheckBox*> boxes;
+    for (qsizetype i = 0; i < request.options.size(); ++i) {
+        auto* box = new QCheckBox(request.options.at(i), &dialog);
+        box->setChecked(request.values.value(i));
+        layout->addWidget(box);
+        boxes.append(box);
+    }
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Cancel, &dialog);
+    buttons->addButton(request.acceptLabel, QDialogButtonBox::AcceptRole)->setDefault(true);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    layout->addWidget(buttons);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    QList<bool> values;
+    for (const QCheckBox* box : std::as_const(boxes))
+        values.append(box->isChecked());
+    return values;
 }
 
 std::optional<QString> realFileDialog(const FileDialogRequest& request)
@@ -132,6 +164,11 @@ QuestionHandler& questionHandler()
     static QuestionHandler handler;
     return handler;
 }
+OptionsHandler& optionsHandler()
+{
+    static OptionsHandler handler;
+    return handler;
+}
 
 } // namespace
 
@@ -158,6 +195,11 @@ bool shellExecute(const ShellRequest& request)
     return shellHandler() ? shellHandler()(request) : realShell(request);
 }
 
+std::optional<QList<bool>> askOptions(const OptionsRequest& request)
+{
+    return optionsHandler() ? optionsHandler()(request) : realOptions(request);
+}
+
 int askQuestion(const QuestionRequest& request)
 {
     return questionHandler() ? questionHandler()(request) : realQuestion(request);
@@ -182,6 +224,10 @@ void setShellHandler(ShellHandler handler)
 void setQuestionHandler(QuestionHandler handler)
 {
     questionHandler() = std::move(handler);
+}
+void setOptionsHandler(OptionsHandler handler)
+{
+    optionsHandler() = std::move(handler);
 }
 
 QString toQtNameFilter(const QString& filter)

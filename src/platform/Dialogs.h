@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -42,6 +43,16 @@ struct QuestionRequest {
     QStringList buttons;
 };
 
+// A command's few yes/no options, asked before it runs.
+struct OptionsRequest {
+    QWidget* parent = nullptr;
+    QString title;
+    QString text;
+    QStringList options; // check box labels
+    QList<bool> values;  // their initial state
+    QString acceptLabel; // the button that runs the command
+};
+
 struct ShellRequest {
     QWidget* owner = nullptr;
     QString verb; // "Edit", "Open"
@@ -56,12 +67,15 @@ using FolderPickerHandler = std::function<QString(QWidget* parent)>;
 using ShellHandler = std::function<bool(const ShellRequest&)>;
 // The index of the button chosen.
 using QuestionHandler = std::function<int(const QuestionRequest&)>;
+// The options as the user left them, or nothing when cancelled.
+using OptionsHandler = std::function<std::optional<QList<bool>>(const OptionsRequest&)>;
 
 void showMessage(const MessageBoxRequest& request);
 std::optional<QString> showFileDialog(const FileDialogRequest& request);
 QString browseForFolder(QWidget* parent);
 bool shellExecute(const ShellRequest& request);
 int askQuestion(const QuestionRequest& request);
+std::optional<QList<bool>> askOptions(const OptionsRequest& request);
 
 // An empty handler puts the real one back.
 void setMessageBoxHandler(MessageBoxHandler handler);
@@ -69,6 +83,7 @@ void setFileDialogHandler(FileDialogHandler handler);
 void setFolderPickerHandler(FolderPickerHandler handler);
 void setShellHandler(ShellHandler handler);
 void setQuestionHandler(QuestionHandler handler);
+void setOptionsHandler(OptionsHandler handler);
 
 // "desc|pattern" as a Qt name filter: "desc (pattern)", unless desc already
 // ends with the pattern in parentheses. Several pairs become ";;"-joined filters.

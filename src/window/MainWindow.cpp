@@ -7,7 +7,9 @@
 #include "ImageListDocument.h"
 #include "ImageListModel.h"
 #include "ImageListView.h"
+#include "OcrLanguages.h"
 #include "PreviewPane.h"
+#include "RecognitionCommand.h"
 #include "cSubclassListView.h"
 
 #include <QCloseEvent>
@@ -221,8 +223,71 @@ void MainWindow::createMenus()
                        QKeySequence(Qt::SHIFT | Qt::Key_F8), "ActionPreviousUntranslated"),
             &QAction::triggered, this, [this] { goToUntranslated(false); });
 
+    createToolsMenu();
+
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     addButtonCommand(help, QStringLiteral("&About..."), {}, "CmdAbout");
+}
+
+void MainWindow::createToolsMenu()
+{
+    QMenu* tools = menuBar()->addMenu(QStringLiteral("&Tools"));
+    QAction* recognise = addCommand(tools, QStringLiteral("&Recognise Text..."),
+                                    QKeySequence(Qt::CTRL | Qt::Key_R), "ActionRecognise");
+    m_recognition = new RecognitionCommand(this, *m_form->imageList()->imageListModel());
+    connect(recognise, &QAction::triggered, this, &MainWindow::recogniseText);
+    connect(m_recognition, &RecognitionCommand::finished, this,
+            [this](const QString& summary) { statusBar()->showMessage(summary, 15000); });
+    QMenu* languages = tools->addMenu(QStringLiteral("Recognition &Languages"));
+    languages->setObjectName(QStringLiteral("MenuOcrLanguages"));
+    connect(languages, &QMenu::aboutToShow, this, [languages] {
+        languages->clear();
+        const QStringList chosen = OcrLanguages::chosen().split(QLatin1Char('+'));
+        for (const QString& code : OcrLanguages::available()) {
+            QAction* language = languages->addAction(code);
+            language->setCheckable(true);
+            language->setChecked(chosen.contains(code));
+            connect(language, &QAction::toggled, languages, [code](bool on) {
+                QStringList now = OcrLanguages::chosen().split(QLatin1Char('+'));
+                now.removeAll(code);
+                if (on)
+                    now.append(code);
+                now.removeAll(QString());
+                if (!now.isEmpty())
+                    OcrLanguages::setChosen(now.join(QLatin1Char('+')));
+            });
+        }
+        if (languages->isEmpty())
+            languages->addAction(QStringLiteral("(no language data installed)"))->setEnabled(false);
+    });
+    // Enabled with rows to read and an engine to read them; else the
+    // tooltip says what to install.
+    const auto follow = [this, recognise] {
+        const QString why = RecognitionCommand::unavailableReason();
+        recognise->setEnabled(why.isEmpty() && m_form->imageList()->itemCount() > 0);
+        recognise->setToolTip(why.isEmpty() ? QStringLiteral("Read the text off the images") : why);
+    };
+    tools->setToolTipsVisible(true);
+    connect(tools, &QMenu::aboutToShow, this, follow);
+    connect(&m_recount, &QTimer::timeout, this, follow);
+    follow();
+}
+
+void MainWindow::recogniseText()
+{
+    ImageListView* list = m_form->imageList();
+    QList<int> rows;
+    for (int row = 0; row < list->itemCount(); ++row) {
+        if (list->isChecked(row))
+            rows.append(row);
+    }
+    if (rows.isEmpty() && list->selectedIndex() >= 0)
+        rows.append(list->selectedIndex());
+    if (rows.isEmpty()) {
+        statusBar()->showMessage(QStringLiteral("Check the rows to read, or select one."), 5000);
+        return;
+    }
+    m_recognition->run(rows, m_form->textFolder()->text());
 }
 
 void MainWindow::fillRecentMenu(QMenu* menu, RecentFiles& recent, bool lists)

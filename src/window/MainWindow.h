@@ -11,6 +11,7 @@ class Form1;
 class QLabel;
 class QMenu;
 class QPushButton;
+class RecognitionCommand;
 
 // The window a translator works in all day: the original window (Form1) in
 // the middle, unchanged, with menus and shortcuts for every command, a
@@ -40,6 +41,8 @@ private:
     void fillRecentMenu(QMenu* menu, RecentFiles& recent, bool lists);
     void goToUntranslated(bool forward);
     void importTexts();
+    void createToolsMenu();
+    void recogniseText();
     void exportAs();
     void restoreSettings();
     void saveSettings() const;
@@ -48,6 +51,7 @@ private:
     FilterBar* m_filter;
     QLabel* m_counts;
     QTimer m_recount;
+    RecognitionCommand* m_recognition = nullptr;
     RecentFiles m_recentLists{QStringLiteral("recent/lists")};
     RecentFiles m_recentFolders{QStringLiteral("recent/folders")};
 };

@@ -31,6 +31,11 @@ FakePlatform::FakePlatform()
         }
         return std::min(1, static_cast<int>(request.buttons.size()) - 1);
     });
+    Platform::setOptionsHandler(
+        [this](const Platform::OptionsRequest& request) -> std::optional<QList<bool>> {
+            optionDialogs.append(request);
+            return m_optionAnswers.isEmpty() ? request.values : m_optionAnswers.takeFirst();
+        });
 }
 
 FakePlatform::~FakePlatform()
@@ -40,6 +45,7 @@ FakePlatform::~FakePlatform()
     Platform::setFolderPickerHandler({});
     Platform::setShellHandler({});
     Platform::setQuestionHandler({});
+    Platform::setOptionsHandler({});
 }
 
 QStringList FakePlatform::messageTexts() const

@@ -27,11 +27,15 @@ public:
     // queued, a question gets its second button: for the window's questions,
     // going on as it did before it asked (Discard, Save checked rows only).
     void answerNextQuestion(const QString& button) { m_questionAnswers.append(button); }
+    // The next options dialog ends with these values (nothing: cancelled);
+    // with none queued, it is accepted as offered.
+    void answerNextOptions(std::optional<QList<bool>> values) { m_optionAnswers.append(values); }
 
     QList<Platform::MessageBoxRequest> messages;
     QList<Platform::FileDialogRequest> fileDialogs;
     QList<Platform::ShellRequest> shellRequests;
     QList<Platform::QuestionRequest> questions;
+    QList<Platform::OptionsRequest> optionDialogs;
     int folderPickerCalls = 0;
 
     QStringList messageTexts() const;
@@ -41,5 +45,6 @@ private:
     QStringList m_folderAnswers;
     QList<int> m_filterAnswers;
     QStringList m_questionAnswers;
+    QList<std::optional<QList<bool>>> m_optionAnswers;
     bool m_shellResult = true;
 };

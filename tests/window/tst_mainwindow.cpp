@@ -1,9 +1,11 @@
 #include "FakePlatform.h"
 #include "FilterBar.h"
 #include "Form1.h"
+#include "ImageListDocument.h"
 #include "ImageListView.h"
 #include "MainWindow.h"
 #include "PreviewPane.h"
+#include "RecognitionCommand.h"
 #include "TempTree.h"
 #include "Twips.h"
 #include "cSubclassListView.h"
@@ -15,8 +17,10 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPainter>
 #include <QPushButton>
 #include <QSettings>
+#include <QSignalSpy>
 #include <QStatusBar>
 #include <QTest>
 
@@ -33,6 +37,8 @@ private Q_SLOTS:
     void filtersWhatTheGridShows();
     void worksFromTheKeyboard();
     void remembersPlaces();
+    void recognisesTextIntoRows();
+    void importsAndExportsTexts();
 
 private:
     QAction* action(const char* name) const
@@ -255,6 +261,75 @@ void TestMainWindow::remembersPlaces()
     auto* folders = m_window->findChild<QMenu*>(QStringLiteral("MenuRecentFolders"));
     Q_EMIT folders->aboutToShow();
     QVERIFY(folders->actions().first()->text().endsWith(m_tree->root()));
+}
+
+void TestMainWindow::recognisesTextIntoRows()
+{
+    if (const QString why = RecognitionCommand::unavailableReason(); !why.isEmpty())
+        QSKIP(qPrintable(why));
+    // Two labels a translator would find in UI art.
+    QVERIFY(m_tree->makeFolder(QStringLiteral("labels")));
+    for (const auto& [name, text] : {std::pair("start.png", "START GAME"), {"quit.png", "QUIT"}}) {
+        QImage label(360, 60, QImage::Format_RGB32);
+        label.fill(Qt::white);
+        QPainter painter(&label);
+        painter.setFont(QFont(QStringLiteral("DejaVu Sans"), 28));
+        painter.setPen(Qt::black);
+        painter.drawText(label.rect(), Qt::AlignCenter, QString::fromLatin1(text));
+        painter.end();
+        QVERIFY(label.save(m_tree->path(QStringLiteral("labels/") + QLatin1String(name))));
+    }
+    m_window->form()->textFolder()->setText(m_tree->path(QStringLiteral("labels")));
+    action("ActionSearchImages")->trigger();
+    QCOMPARE(list()->itemCount(), 2);
+    action("ActionSelectAll")->trigger();
+    const int steps = m_window->form()->document()->undoStack()->count();
+
+    QSignalSpy done(m_window->findChild<RecognitionCommand*>(), &RecognitionCommand::finished);
+    QTRY_VERIFY(action("ActionRecognise")->isEnabled());
+    shortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
+    QCOMPARE(m_platform->optionDialogs.size(), 1);
+    QVERIFY(done.wait(30000));
+    QCOMPARE(done.first().first().toString(), QStringLiteral("2 recognised"));
+    QCOMPARE(list()->subItem(0, 1), QStringLiteral("QUIT"));
+    QCOMPARE(list()->subItem(1, 1), QStringLiteral("START GAME"));
+    // One step to undo, and the list is unsaved.
+    QCOMPARE(m_window->form()->document()->undoStack()->count(), steps + 1);
+    QVERIFY(m_window->windowTitle().endsWith(QLatin1String(" *")));
+    shortcut(QKeySequence::Undo);
+    QCOMPARE(list()->subItem(1, 1), QString());
+}
+
+void TestMainWindow::importsAndExportsTexts()
+{
+    search();
+    list()->setSubItem(1, 1, QStringLiteral("OK, \"fine\""));
+    list()->setChecked(2, true);
+    // Export As takes the format the dialog's filter names: every row goes out.
+    const QString path = m_tree->path(QStringLiteral("texts.xlf"));
+    m_platform->answerNextFile(path);
+    action("ActionExportAs")->trigger();
+    QVERIFY(readWholeFile(path).contains("<source>OK, &quot;fine&quot;</source>"));
+    QVERIFY(!m_window->windowTitle().endsWith(QLatin1String(" *")));
+
+    // The CAT tool's translations come back, as one step to undo; a row the
+    // list lacks is appended when the user agrees.
+    QByteArray xliff = readWholeFile(path);
+    xliff.replace("<source>OK, &quot;fine&quot;</source>",
+                  "<source>OK, &quot;fine&quot;</source><target>Vale</target>");
+    xliff.replace("</file>", "<unit id=\"new\" name=\"extra.png\"><segment><source>New</source>"
+                             "<target>Nuevo</target></segment></unit></file>");
+    QVERIFY(m_tree->writeFile(QStringLiteral("back.xlf"), xliff));
+    m_platform->answerNextFile(m_tree->path(QStringLiteral("back.xlf")));
+    m_platform->answerNextQuestion(QStringLiteral("Append"));
+    action("ActionImport")->trigger();
+    QCOMPARE(list()->subItem(1, 2), QStringLiteral("Vale"));
+    QCOMPARE(list()->itemCount(), 5);
+    QCOMPARE(list()->itemText(4), QStringLiteral("extra.png"));
+    QVERIFY(m_window->statusBar()->currentMessage().contains(QLatin1String("1 appended")));
+    action("ActionUndo")->trigger();
+    QCOMPARE(list()->itemCount(), 4);
+    QCOMPARE(list()->subItem(1, 2), QString());
 }
 
 QTEST_MAIN(TestMainWindow)

@@ -1,5 +1,6 @@
 #include "ImageListModel.h"
 
+#include <QColor>
 #include <algorithm>
 #include <utility>
 
@@ -54,6 +55,34 @@ QString ImageListModel::shownText(const QString& text)
     return text.first(cut) + QChar(0x2026);
 }
 
+QVariant ImageListModel::reviewMark(const ImageListRow& row, int column, int role)
+{
+    if (column == SourceText && row.sourceConfidence >= 0 &&
+        row.sourceConfidence < kSureConfidence) {
+        if (role == Qt::BackgroundRole)
+            return QColor(255, 224, 178);
+        return QStringLiteral("Recognised with %1% confidence: please check it.")
+            .arg(row.sourceConfidence);
+    }
+    if (column == TargetText && row.targetFromMemory) {
+        if (role == Qt::BackgroundRole)
+            return QColor(207, 232, 252);
+        return QStringLiteral("Filled from the translation memory: please review it.");
+    }
+    return {};
+}
+
+void ImageListModel::setReviewMarks(int index, int sourceConfidence, bool targetFromMemory)
+{
+    if (index < 0 || index >= rowCount())
+        return;
+    ImageListRow& r = m_rows[static_cast<size_t>(index)];
+    r.sourceConfidence = sourceConfidence;
+    r.targetFromMemory = targetFromMemory;
+    Q_EMIT dataChanged(this->index(index, SourceText), this->index(index, TargetText),
+                       {Qt::BackgroundRole, Qt::ToolTipRole});
+}
+
 QVariant ImageListModel::data(const QModelIndex& index, int role) const
 {
     if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid))
@@ -68,6 +97,9 @@ QVariant ImageListModel::data(const QModelIndex& index, int role) const
         if (index.column() == Name)
             return r.checked ? Qt::Checked : Qt::Unchecked;
         break;
+    case Qt::BackgroundRole:
+    case Qt::ToolTipRole:
+        return reviewMark(r, index.column(), role);
     default:
         break;
     }
@@ -92,6 +124,11 @@ bool ImageListModel::setData(const QModelIndex& index, const QVariant& value, in
         QString& target = field(r, index.column());
         const QString text = value.toString();
         if (target != text) {
+            // A text written over drops its review mark.
+            if (index.column() == SourceText)
+                r.sourceConfidence = -1;
+            else if (index.column() == TargetText)
+                r.targetFromMemory = false;
             const QString before = std::exchange(target, text);
             Q_EMIT dataChanged(index, index, {Qt::DisplayRole, Qt::EditRole});
             Q_EMIT textEdited(index.row(), static_cast<Column>(index.column()), before);

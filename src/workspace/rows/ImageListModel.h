@@ -14,6 +14,9 @@ public:
     enum Column { Name = 0, SourceText = 1, TargetText = 2, ColumnCount = 3 };
     Q_ENUM(Column)
 
+    // Recognised texts less sure than this are marked for review.
+    static constexpr int kSureConfidence = 60;
+
     // A cell shows at most this many characters of its text, then an ellipsis.
     static constexpr qsizetype kShownLimit = 4096;
     static QString shownText(const QString& text);
@@ -46,6 +49,9 @@ public:
     // The bulk check commands: one dataChanged for the first rowLimit rows.
     void setAllChecked(int rowLimit, bool checked);
     void invertChecked(int rowLimit);
+    // The review marks of a row (see ImageListRow); writing a text clears its own.
+    void setReviewMarks(int index, int sourceConfidence, bool targetFromMemory);
+
     // The checks of the first checks.size() rows, as one change.
     void setChecks(const std::vector<bool>& checks);
     std::vector<bool> checks() const;
@@ -65,6 +71,7 @@ Q_SIGNALS:
     void checksEdited(const std::vector<bool>& before);
 
 private:
+    static QVariant reviewMark(const ImageListRow& row, int column, int role);
     QString& field(ImageListRow& row, int column);
     const QString& field(const ImageListRow& row, int column) const;
     // The bulk check commands: one dataChanged for the rows visited.

@@ -9,6 +9,11 @@ struct ImageListRow {
     QString sourceText;
     QString targetText;
     bool checked = false;
+    // Marks for the translator's review, never stored in a file: how sure
+    // text recognition was of the Source Text (0-100, -1 when typed), and a
+    // Target Text filled from the translation memory.
+    int sourceConfidence = -1;
+    bool targetFromMemory = false;
 
     bool operator==(const ImageListRow&) const = default;
 };

@@ -1,0 +1,119 @@
+#include "RecognitionCommand.h"
+
+#include "Dialogs.h"
+#include "EntrySplit.h"
+#include "ImageListModel.h"
+#include "OcrEngine.h"
+#include "OcrLanguages.h"
+
+#include <QProgressDialog>
+#include <QSettings>
+#include <algorithm>
+
+namespace {
+const QString kReplaceKey = QStringLiteral("ocr/replaceExisting");
+const QString kOneRowPerLineKey = QStringLiteral("ocr/oneRowPerLine");
+} // namespace
+
+RecognitionCommand::RecognitionCommand(QWidget* window, ImageListModel& model)
+    : QObject(window), m_window(window), m_model(model)
+{
+    connect(&m_pool, &RecognitionPool::resultReady, this,
+            [this](int job, const OcrResult& result) { m_results.insert(job, result); });
+    connect(&m_pool, &RecognitionPool::progress, this, [this](int done, int total) {
+        if (m_progress) {
+            m_progress->setMaximum(total);
+            m_progress->setValue(done);
+        }
+    });
+    connect(&m_pool, &RecognitionPool::finished, this, &RecognitionCommand::apply);
+}
+
+QString RecognitionCommand::unavailableReason()
+{
+    return OcrEngine::unavailableReason(OcrLanguages::chosen());
+}
+
+bool RecognitionCommand::run(const QList<int>& rows, const QString& rootFolder)
+{
+    if (rows.isEmpty() || isRunning())
+        return false;
+    QSettings settings;
+    const auto options = Platform::askOptions(
+        {m_window,
+         QStringLiteral("Recognise Text"),
+         QStringLiteral("Read the text of %1 image(s) into Source Text (languages: %2).")
+             .arg(rows.size())
+             .arg(OcrLanguages::chosen()),
+         {QStringLiteral("Replace existing texts"), QStringLiteral("One row per recognised line")},
+         {settings.value(kReplaceKey, false).toBool(),
+          settings.value(kOneRowPerLineKey, false).toBool()},
+         QStringLiteral("Recognise")});
+    if (!options)
+        return false;
+    settings.setValue(kReplaceKey, options->value(0));
+    settings.setValue(kOneRowPerLineKey, options->value(1));
+    m_options.replaceExisting = options->value(0);
+    m_options.oneRowPerLine = options->value(1);
+    m_options.confidenceThreshold = ImageListModel::kSureConfidence;
+
+    QList<OcrJob> jobs;
+    m_jobRows.clear();
+    m_results.clear();
+    for (const int row : rows) {
+        jobs.append(
+            {static_cast<int>(jobs.size()), rootFolder + m_model.text(row, ImageListModel::Name)});
+        m_jobRows.append(QPersistentModelIndex(m_model.index(row, 0)));
+    }
+    m_pool.setLanguages(OcrLanguages::chosen());
+    if (!m_pool.recognise(jobs))
+        return false;
+    // Not modal: the grid stays usable while the images are read.
+    m_progress =
+        new QProgressDialog(QStringLiteral("Recognising text..."), QStringLiteral("Cancel"), 0,
+                            static_cast<int>(jobs.size()), m_window);
+    m_progress->setObjectName(QStringLiteral("RecognitionProgress"));
+    m_progress->setWindowTitle(QStringLiteral("Vemarill"));
+    m_progress->setAttribute(Qt::WA_DeleteOnClose);
+    m_progress->setMinimumDuration(300);
+    connect(m_progress, &QProgressDialog::canceled, &m_pool, &RecognitionPool::cancel);
+    return true;
+}
+
+void RecognitionCommand::apply(const OcrSummary& summary)
+{
+    if (m_progress)
+        m_progress->close();
+    // The rows where the images are now, in case rows came or went meanwhile.
+    QMap<int, OcrResult> byRow;
+    for (auto it = m_results.cbegin(); it != m_results.cend(); ++it) {
+        const QPersistentModelIndex& row = m_jobRows.value(it.key());
+        if (row.isValid())
+            byRow.insert(row.row(), it.value());
+    }
+    QList<OcrRowText> texts = OcrApply::sourceTexts(m_model.rows(), byRow, m_options);
+    // From the last row up, so that the rows a split inserts move no row
+    // still to be written.
+    std::sort(texts.begin(), texts.end(),
+              [](const OcrRowText& a, const OcrRowText& b) { return a.row > b.row; });
+    m_model.beginEditGroup(QStringLiteral("Recognise Text"));
+    for (const OcrRowText& text : std::as_const(texts)) {
+        const int confidence = qRound(byRow.value(text.row).lowestConfidence());
+        int rows = 1;
+        QString rest = text.sourceText;
+        // One row per line: every separator splits, as typing each would.
+        while (m_options.oneRowPerLine && EntrySplit::splitInto(m_model, text.row + rows - 1,
+                                                                ImageListModel::SourceText, rest)) {
+            rest = m_model.text(text.row + rows, ImageListModel::SourceText);
+            ++rows;
+        }
+        if (rows == 1)
+            m_model.setText(text.row, ImageListModel::SourceText, rest);
+        for (int row = text.row; row < text.row + rows; ++row)
+            m_model.setReviewMarks(row, confidence, m_model.row(row).targetFromMemory);
+    }
+    m_model.endEditGroup();
+    m_jobRows.clear();
+    m_results.clear();
+    Q_EMIT finished(summary.message());
+}
