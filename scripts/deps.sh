@@ -9,4 +9,5 @@ $SUDO apt-get install -y -q --no-install-recommends \
     build-essential cmake qt6-base-dev libgl-dev \
     fonts-dejavu-core fonts-droid-fallback \
     libqt6sql6-sqlite libqt6sql6-psql postgresql \
-    pkg-config libtesseract-dev tesseract-ocr-eng tesseract-ocr "$@"
+    pkg-config libtesseract-dev tesseract-ocr-eng tesseract-ocr \
+    file desktop-file-utils appstream shared-mime-info help2man "$@"
