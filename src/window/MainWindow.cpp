@@ -1,19 +1,24 @@
 #include "MainWindow.h"
 
 #include "CommonDialog.h"
+#include "Dialogs.h"
 #include "ExchangeCommands.h"
 #include "FilterBar.h"
 #include "Form1.h"
 #include "ImageListDocument.h"
 #include "ImageListModel.h"
 #include "ImageListView.h"
+#include "MemoryAssistant.h"
+#include "MemoryPanel.h"
 #include "OcrLanguages.h"
 #include "PreviewPane.h"
 #include "RecognitionCommand.h"
 #include "cSubclassListView.h"
 
 #include <QCloseEvent>
+#include <QDockWidget>
 #include <QGuiApplication>
+#include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -94,6 +99,7 @@ MainWindow::MainWindow(QWidget* parent)
     createMenus();
     resize(formSize.width(),
            formSize.height() + menuBar()->sizeHint().height() + statusBar()->sizeHint().height());
+    m_designSize = formSize;
     restoreSettings();
 }
 
@@ -224,6 +230,7 @@ void MainWindow::createMenus()
             &QAction::triggered, this, [this] { goToUntranslated(false); });
 
     createToolsMenu();
+    createMemory();
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     addButtonCommand(help, QStringLiteral("&About..."), {}, "CmdAbout");
@@ -232,6 +239,7 @@ void MainWindow::createMenus()
 void MainWindow::createToolsMenu()
 {
     QMenu* tools = menuBar()->addMenu(QStringLiteral("&Tools"));
+    tools->setObjectName(QStringLiteral("MenuTools"));
     QAction* recognise = addCommand(tools, QStringLiteral("&Recognise Text..."),
                                     QKeySequence(Qt::CTRL | Qt::Key_R), "ActionRecognise");
     m_recognition = new RecognitionCommand(this, *m_form->imageList()->imageListModel());
@@ -271,6 +279,101 @@ void MainWindow::createToolsMenu()
     connect(tools, &QMenu::aboutToShow, this, follow);
     connect(&m_recount, &QTimer::timeout, this, follow);
     follow();
+}
+
+void MainWindow::createMemory()
+{
+    m_memory = new MemoryAssistant(this, *m_form->imageList()->imageListModel(), [this] {
+        const QString list = m_form->document()->filePath();
+        return list.isEmpty() ? m_form->textFolder()->text() : list;
+    });
+    auto* dock = new QDockWidget(QStringLiteral("Translation Memory"), this);
+    dock->setObjectName(QStringLiteral("MemoryDock"));
+    dock->setWidget(new MemoryPanel(*m_memory, dock));
+    addDockWidget(Qt::RightDockWidgetArea, dock);
+    m_memory->open();
+
+    // The selected row's matches, as soon as it is selected.
+    ImageListView* list = m_form->imageList();
+    connect(list->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this] { m_memory->suggestFor(m_form->imageList()->selectedIndex()); });
+    for (int i = 0; i < 5; ++i) {
+        auto* take = new QAction(this);
+        take->setObjectName(QStringLiteral("ActionTakeSuggestion%1").arg(i + 1));
+        take->setShortcut(QKeySequence(Qt::CTRL | (Qt::Key_1 + i)));
+        connect(take, &QAction::triggered, this, [this, i] { m_memory->take(i); });
+        addAction(take);
+    }
+
+    QMenu* tools = findChild<QMenu*>(QStringLiteral("MenuTools"));
+    tools->addSeparator();
+    connect(addCommand(tools, QStringLiteral("&Fill from Memory"), {}, "ActionFillFromMemory"),
+            &QAction::triggered, this, [this] {
+                QList<int> rows;
+                const ImageListView* list = m_form->imageList();
+                for (int row = 0; row < list->itemCount(); ++row) {
+                    if (list->isChecked(row))
+                        rows.append(row);
+                }
+                const int filled = m_memory->fillFromMemory(rows);
+                statusBar()->showMessage(
+                    QStringLiteral("%L1 Target Texts filled from the memory.").arg(filled), 10000);
+            });
+    connect(addCommand(tools, QStringLiteral("Export Memory as &TMX..."), {}, "ActionExportTmx"),
+            &QAction::triggered, this, [this] {
+                CommonDialog& dialog = *m_form->commonDialog();
+                dialog.dialogTitle = QStringLiteral("Export the translation memory as...");
+                dialog.filter = QStringLiteral("TMX files (*.tmx)|*.tmx");
+                dialog.flags = 2;
+                if (dialog.showSave())
+                    m_memory->memory().exportTmx(dialog.fileName());
+            });
+    connect(&m_memory->memory(), &TranslationMemory::exportFinished, this,
+            [this](const QString& path, bool ok, const QString& message) {
+                if (ok)
+                    statusBar()->showMessage(QStringLiteral("Memory exported to %1.").arg(path),
+                                             10000);
+                else
+                    Platform::showMessage(
+                        {this, message, Platform::kWarningTitle, Platform::MessageIcon::Warning});
+            });
+    connect(
+        addCommand(tools, QStringLiteral("&Import into Memory..."), {}, "ActionImportIntoMemory"),
+        &QAction::triggered, this, [this] {
+            CommonDialog& dialog = *m_form->commonDialog();
+            dialog.dialogTitle = QStringLiteral("Import translations into the memory from...");
+            dialog.filter = Exchange::importFilter();
+            if (!dialog.showOpen())
+                return;
+            std::vector<ImageListRow> rows;
+            QString error;
+            const QString path = dialog.fileName();
+            if (!Exchange::readFile(path, Exchange::formatForFile(path), rows, &error)) {
+                Platform::showMessage(
+                    {this, error, Platform::kWarningTitle, Platform::MessageIcon::Warning});
+                return;
+            }
+            const int pairs = m_memory->memory().importRows(rows, m_memory->languages(), path);
+            statusBar()->showMessage(
+                QStringLiteral("%L1 translations go into the memory.").arg(pairs), 10000);
+        });
+
+    QMenu* view = findChild<QMenu*>(QStringLiteral("MenuView"));
+    view->addSeparator();
+    view->addAction(dock->toggleViewAction());
+    connect(
+        addCommand(view, QStringLiteral("&Inconsistent Translations"), {}, "ActionInconsistencies"),
+        &QAction::triggered, this, [this] {
+            const QStringList found = m_memory->inconsistencies();
+            const QString text =
+                found.isEmpty()
+                    ? QStringLiteral("Every Source Text has one translation.")
+                    : QStringLiteral("Source Texts translated in more than one way:\n") +
+                          found.mid(0, 30).join(QLatin1Char('\n')) +
+                          (found.size() > 30 ? QStringLiteral("\n...") : QString());
+            Platform::showMessage(
+                {this, text, Platform::kApplicationTitle, Platform::MessageIcon::Information});
+        });
 }
 
 void MainWindow::recogniseText()
@@ -346,6 +449,18 @@ void MainWindow::goToUntranslated(bool forward)
     m_form->showSelectedImage();
 }
 
+void MainWindow::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    // The window grows by whatever lies around Form1 (bars, the memory's
+    // panel), so that Form1 opens at its design size; once laid out, it
+    // shows how much that is.
+    if (m_designSize.isValid() && !m_restoredGeometry) {
+        resize(size() + m_designSize - m_form->size());
+        m_designSize = {};
+    }
+}
+
 void MainWindow::closeEvent(QCloseEvent* event)
 {
     if (!m_form->queryClose()) {
@@ -360,7 +475,8 @@ void MainWindow::restoreSettings()
 {
     const QSettings settings;
     const QByteArray geometry = settings.value(QStringLiteral("window/geometry")).toByteArray();
-    if (geometry.isEmpty() || !restoreGeometry(geometry)) {
+    m_restoredGeometry = !geometry.isEmpty() && restoreGeometry(geometry);
+    if (!m_restoredGeometry) {
         if (const QScreen* screen = QGuiApplication::primaryScreen()) {
             QRect area(QPoint(0, 0), frameSize());
             area.moveCenter(screen->availableGeometry().center());

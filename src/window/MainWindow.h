@@ -11,6 +11,7 @@ class Form1;
 class QLabel;
 class QMenu;
 class QPushButton;
+class MemoryAssistant;
 class RecognitionCommand;
 
 // The window a translator works in all day: the original window (Form1) in
@@ -23,12 +24,14 @@ public:
 
     Form1* form() const { return m_form; }
     FilterBar* filterBar() const { return m_filter; }
+    MemoryAssistant* memory() const { return m_memory; }
     QLabel* counts() const { return m_counts; }
     // "N images · C checked · T translated" for the rows as they are.
     QString countsText() const;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     QAction* addCommand(QMenu* menu, const QString& text, const QKeySequence& shortcut,
@@ -42,6 +45,7 @@ private:
     void goToUntranslated(bool forward);
     void importTexts();
     void createToolsMenu();
+    void createMemory();
     void recogniseText();
     void exportAs();
     void restoreSettings();
@@ -51,7 +55,10 @@ private:
     FilterBar* m_filter;
     QLabel* m_counts;
     QTimer m_recount;
+    QSize m_designSize;
+    bool m_restoredGeometry = false;
     RecognitionCommand* m_recognition = nullptr;
+    MemoryAssistant* m_memory = nullptr;
     RecentFiles m_recentLists{QStringLiteral("recent/lists")};
     RecentFiles m_recentFolders{QStringLiteral("recent/folders")};
 };

@@ -4,6 +4,7 @@
 #include "ImageListDocument.h"
 #include "ImageListView.h"
 #include "MainWindow.h"
+#include "MemoryAssistant.h"
 #include "PreviewPane.h"
 #include "RecognitionCommand.h"
 #include "TempTree.h"
@@ -15,6 +16,7 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
@@ -22,6 +24,7 @@
 #include <QSettings>
 #include <QSignalSpy>
 #include <QStatusBar>
+#include <QTemporaryDir>
 #include <QTest>
 
 // The main window as a translator drives it: through menus and shortcuts.
@@ -39,6 +42,7 @@ private Q_SLOTS:
     void remembersPlaces();
     void recognisesTextIntoRows();
     void importsAndExportsTexts();
+    void remembersEarlierTranslations();
 
 private:
     QAction* action(const char* name) const
@@ -330,6 +334,48 @@ void TestMainWindow::importsAndExportsTexts()
     action("ActionUndo")->trigger();
     QCOMPARE(list()->itemCount(), 4);
     QCOMPARE(list()->subItem(1, 2), QString());
+}
+
+void TestMainWindow::remembersEarlierTranslations()
+{
+    QTemporaryDir memoryFolder;
+    qputenv("VEMARILL_TM", memoryFolder.filePath(QStringLiteral("memory.sqlite")).toLocal8Bit());
+    m_window = std::make_unique<MainWindow>();
+    m_window->show();
+    QApplication::setActiveWindow(m_window.get());
+    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+    qunsetenv("VEMARILL_TM");
+    search();
+    for (int row = 0; row < 4; ++row)
+        list()->setSubItem(row, 1, QStringLiteral("OK"));
+    // A typed translation goes into the memory...
+    list()->setSubItem(0, 2, QStringLiteral("Aceptar"));
+    // ...and is offered for the next row with the same text; Ctrl+1 takes it.
+    list()->setFocus();
+    list()->selectItem(1);
+    QTRY_VERIFY_WITH_TIMEOUT(
+        (m_window->memory()->suggestFor(1), !m_window->memory()->suggestions().empty()), 10000);
+    auto* panel = m_window->findChild<QListWidget*>(QStringLiteral("MemorySuggestions"));
+    QCOMPARE(panel->count(), 1);
+    QVERIFY(panel->item(0)->text().contains(QLatin1String("100%")));
+    shortcut(QKeySequence(Qt::CTRL | Qt::Key_1));
+    QCOMPARE(list()->subItem(1, 2), QStringLiteral("Aceptar"));
+
+    // Fill from Memory: empty targets of checked rows, one step, marked for review.
+    list()->setChecked(2, true);
+    action("ActionFillFromMemory")->trigger();
+    QCOMPARE(list()->subItem(2, 2), QStringLiteral("Aceptar"));
+    QVERIFY(list()->subItem(3, 2).isEmpty());
+    const QModelIndex filled = list()->imageListModel()->index(2, 2);
+    QVERIFY(filled.data(Qt::ToolTipRole).toString().contains(QLatin1String("memory")));
+    action("ActionUndo")->trigger();
+    QVERIFY(list()->subItem(2, 2).isEmpty());
+
+    // Two translations of one text are reported.
+    list()->setSubItem(3, 2, QStringLiteral("Vale"));
+    action("ActionInconsistencies")->trigger();
+    QVERIFY(
+        m_platform->messages.last().text.contains(QLatin1String("\"OK\": \"Aceptar\", \"Vale\"")));
 }
 
 QTEST_MAIN(TestMainWindow)
