@@ -35,9 +35,17 @@ void PreviewPicture::paintEvent(QPaintEvent* event)
     QPainter painter(this);
     const QSize shown = shownSize();
     // Only the exposed part: a large picture is mostly clipped away by the frame.
+    const auto paintOverlay = [&] {
+        if (!m_overlay || m_naturalSize.isEmpty())
+            return;
+        painter.scale(double(shown.width()) / m_naturalSize.width(),
+                      double(shown.height()) / m_naturalSize.height());
+        m_overlay(painter, m_picture, m_naturalSize);
+    };
     if (shown == m_picture.size()) {
         const QRect exposed = event->rect().intersected(m_picture.rect());
         painter.drawImage(exposed.topLeft(), m_picture, exposed);
+        paintOverlay();
         return;
     }
     const double across = double(shown.width()) / m_picture.width();
@@ -49,4 +57,11 @@ void PreviewPicture::paintEvent(QPaintEvent* event)
     // someone checking a glyph's edge wants to see.
     painter.setRenderHint(QPainter::SmoothPixmapTransform, across < 1.0 || down < 1.0);
     painter.drawImage(exposed, m_picture, source);
+    paintOverlay();
+}
+
+void PreviewPicture::setOverlay(Overlay overlay)
+{
+    m_overlay = std::move(overlay);
+    update();
 }

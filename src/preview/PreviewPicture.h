@@ -2,6 +2,7 @@
 
 #include <QImage>
 #include <QWidget>
+#include <functional>
 
 // The image holder Picture2: paints its picture at the zoom from its own
 // top-left corner, taking the zoomed size. The picture may have been decoded
@@ -11,6 +12,12 @@ class PreviewPicture : public QWidget {
     Q_OBJECT
 public:
     explicit PreviewPicture(QWidget* parent = nullptr);
+
+    // Paints over the picture in its natural pixels (the painter is scaled
+    // to the zoom); given the picture as decoded, which may be smaller.
+    using Overlay =
+        std::function<void(QPainter& painter, const QImage& decoded, QSize naturalSize)>;
+    void setOverlay(Overlay overlay);
 
     void setPicture(const QImage& decoded, const QSize& naturalSize);
     void setZoom(double zoom);
@@ -30,4 +37,5 @@ private:
     QImage m_picture;
     QSize m_naturalSize;
     double m_zoom = 1.0;
+    Overlay m_overlay;
 };

@@ -1,17 +1,22 @@
 #include "MainWindow.h"
 
+#include "BackgroundTask.h"
 #include "CommonDialog.h"
 #include "Dialogs.h"
 #include "ExchangeCommands.h"
 #include "FilterBar.h"
+#include "FitChecker.h"
+#include "FitOverlay.h"
 #include "Form1.h"
 #include "ImageListDocument.h"
 #include "ImageListModel.h"
 #include "ImageListView.h"
 #include "MemoryAssistant.h"
 #include "MemoryPanel.h"
+#include "MockupExport.h"
 #include "OcrLanguages.h"
 #include "PreviewPane.h"
+#include "PreviewPicture.h"
 #include "RecognitionCommand.h"
 #include "cSubclassListView.h"
 
@@ -22,6 +27,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QPainter>
 #include <QPushButton>
 #include <QScreen>
 #include <QSettings>
@@ -112,10 +118,13 @@ QString MainWindow::countsText() const
         checked += row.checked ? 1 : 0;
         translated += row.targetText.isEmpty() ? 0 : 1;
     }
-    return QStringLiteral("%L1 images \u00b7 %L2 checked \u00b7 %L3 translated")
-        .arg(rows.size())
-        .arg(checked)
-        .arg(translated);
+    QString text = QStringLiteral("%L1 images \u00b7 %L2 checked \u00b7 %L3 translated")
+                       .arg(rows.size())
+                       .arg(checked)
+                       .arg(translated);
+    if (m_fit)
+        text += QStringLiteral(" \u00b7 %L1 overflow").arg(m_fit->overflowCount());
+    return text;
 }
 
 QAction* MainWindow::addCommand(QMenu* menu, const QString& text, const QKeySequence& shortcut,
@@ -231,6 +240,7 @@ void MainWindow::createMenus()
 
     createToolsMenu();
     createMemory();
+    createFitCheck();
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     addButtonCommand(help, QStringLiteral("&About..."), {}, "CmdAbout");
@@ -374,6 +384,97 @@ void MainWindow::createMemory()
             Platform::showMessage(
                 {this, text, Platform::kApplicationTitle, Platform::MessageIcon::Information});
         });
+}
+
+void MainWindow::createFitCheck()
+{
+    m_fit = new FitChecker(
+        *m_form->imageList()->imageListModel(), [this] { return m_form->textFolder()->text(); },
+        this);
+    connect(m_recognition, &RecognitionCommand::finished, m_fit, &FitChecker::checkAll);
+    connect(m_fit, &FitChecker::marksChanged, this, [this] { m_recount.start(0); });
+
+    QMenu* view = findChild<QMenu*>(QStringLiteral("MenuView"));
+    view->addSeparator();
+    connect(addCommand(view, QStringLiteral("Next &Overflow"), QKeySequence(Qt::Key_F9),
+                       "ActionNextOverflow"),
+            &QAction::triggered, this, [this] {
+                ImageListView* list = m_form->imageList();
+                const int count = list->itemCount();
+                for (int step = 1; step <= count; ++step) {
+                    const int row = (std::max(list->selectedIndex(), -1) + step) % count;
+                    if (list->isRowShown(row) && list->imageListModel()->row(row).fitLevel == 2) {
+                        list->selectItem(row);
+                        list->scrollToItem(row);
+                        m_form->showSelectedImage();
+                        return;
+                    }
+                }
+                statusBar()->showMessage(QStringLiteral("No translation overflows its image."),
+                                         3000);
+            });
+    QAction* show = addCommand(view, QStringLiteral("Show &Translation"),
+                               QKeySequence(Qt::CTRL | Qt::Key_T), "ActionShowTranslation");
+    show->setCheckable(true);
+    connect(show, &QAction::toggled, this, [this](bool on) {
+        PreviewPicture* picture = m_form->previewPane()->picture2();
+        if (!on) {
+            picture->setOverlay({});
+            return;
+        }
+        // A mock-up over the preview, never written into the image.
+        picture->setOverlay([this](QPainter& painter, const QImage& decoded, QSize natural) {
+            const int row = m_form->imageList()->selectedIndex();
+            if (row < 0)
+                return;
+            const ImageListRow& r = m_form->imageList()->imageListModel()->row(row);
+            const Fit::SourceLines lines = FitChecker::linesFor(m_form->textFolder()->text() + r.name);
+            const QImage image = decoded.size() == natural ? decoded : decoded.scaled(natural);
+            Fit::paintOverlay(painter, image, lines, r.targetText);
+        });
+    });
+    connect(m_form->imageList()->imageListModel(), &QAbstractItemModel::dataChanged,
+            m_form->previewPane()->picture2(), qOverload<>(&QWidget::update));
+
+    QMenu* tools = findChild<QMenu*>(QStringLiteral("MenuTools"));
+    tools->addSeparator();
+    QAction* mockups =
+        addCommand(tools, QStringLiteral("Export &Mock-ups..."), {}, "ActionExportMockups");
+    new EnabledFollower(m_form->findChild<QPushButton*>(QStringLiteral("CmdExportHTML")), mockups);
+    connect(mockups, &QAction::triggered, this, &MainWindow::exportMockups);
+}
+
+void MainWindow::exportMockups()
+{
+    const QString folder = Platform::browseForFolder(this);
+    if (folder.isEmpty())
+        return;
+    Fit::MockupOptions options;
+    options.rootFolder = m_form->textFolder()->text();
+    options.outputFolder = folder;
+    const QString root = options.rootFolder;
+    options.sourceLines = [root](const ImageListRow& row) {
+        return FitChecker::linesFor(root + row.name);
+    };
+    const QList<ImageListRow> rows(m_form->imageList()->imageListModel()->rows().begin(),
+                                   m_form->imageList()->imageListModel()->rows().end());
+    Fit::MockupResult result;
+    const bool finished = Platform::runInBackground(
+        this, QStringLiteral("Writing mock-ups..."), [&](const Platform::TaskReport& report) {
+            options.progress = [&report](int done, int total) { return report(done, total); };
+            result = Fit::exportMockups(rows, options);
+        });
+    if (!finished || result.outcome != Fit::MockupResult::Outcome::Written) {
+        if (!result.message.isEmpty())
+            Platform::showMessage(
+                {this, result.message, Platform::kWarningTitle, Platform::MessageIcon::Warning});
+        return;
+    }
+    QString summary = QStringLiteral("%L1 mock-ups written to %2.").arg(result.written).arg(folder);
+    if (!result.undecodable.isEmpty())
+        summary += QStringLiteral(" Skipped, could not be read: ") +
+                   result.undecodable.join(QStringLiteral(", "));
+    statusBar()->showMessage(summary, 15000);
 }
 
 void MainWindow::recogniseText()

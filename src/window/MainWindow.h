@@ -11,6 +11,7 @@ class Form1;
 class QLabel;
 class QMenu;
 class QPushButton;
+class FitChecker;
 class MemoryAssistant;
 class RecognitionCommand;
 
@@ -25,6 +26,7 @@ public:
     Form1* form() const { return m_form; }
     FilterBar* filterBar() const { return m_filter; }
     MemoryAssistant* memory() const { return m_memory; }
+    FitChecker* fitChecker() const { return m_fit; }
     QLabel* counts() const { return m_counts; }
     // "N images · C checked · T translated" for the rows as they are.
     QString countsText() const;
@@ -46,6 +48,8 @@ private:
     void importTexts();
     void createToolsMenu();
     void createMemory();
+    void createFitCheck();
+    void exportMockups();
     void recogniseText();
     void exportAs();
     void restoreSettings();
@@ -59,6 +63,7 @@ private:
     bool m_restoredGeometry = false;
     RecognitionCommand* m_recognition = nullptr;
     MemoryAssistant* m_memory = nullptr;
+    FitChecker* m_fit = nullptr;
     RecentFiles m_recentLists{QStringLiteral("recent/lists")};
     RecentFiles m_recentFolders{QStringLiteral("recent/folders")};
 };

@@ -6,6 +6,7 @@
 #include "MainWindow.h"
 #include "MemoryAssistant.h"
 #include "PreviewPane.h"
+#include "PreviewPicture.h"
 #include "RecognitionCommand.h"
 #include "TempTree.h"
 #include "Twips.h"
@@ -104,7 +105,7 @@ void TestMainWindow::wrapsTheOriginalWindow()
     list()->setSubItem(0, 2, QStringLiteral("Aceptar"));
     list()->setChecked(1, true);
     QTRY_COMPARE(m_window->counts()->text(),
-                 QStringLiteral("4 images \u00b7 1 checked \u00b7 1 translated"));
+                 QStringLiteral("4 images \u00b7 1 checked \u00b7 1 translated \u00b7 0 overflow"));
 
     // Closing asks while work is unsaved; Cancel keeps the window.
     m_platform->answerNextQuestion(QStringLiteral("Cancel"));
@@ -302,6 +303,34 @@ void TestMainWindow::recognisesTextIntoRows()
     QVERIFY(m_window->windowTitle().endsWith(QLatin1String(" *")));
     shortcut(QKeySequence::Undo);
     QCOMPARE(list()->subItem(1, 1), QString());
+    shortcut(QKeySequence::Redo);
+
+    // A translation longer than its label is marked, counted and found with F9...
+    list()->setSubItem(0, 2, QStringLiteral("ABANDONAR LA PARTIDA"));
+    list()->setSubItem(1, 2, QStringLiteral("JUGAR"));
+    const QModelIndex quit = list()->imageListModel()->index(0, 2);
+    QVERIFY(quit.data(Qt::ToolTipRole).toString().startsWith(QLatin1String("Overflows")));
+    QVERIFY(!list()->imageListModel()->index(1, 2).data(Qt::BackgroundRole).isValid());
+    QTRY_VERIFY(m_window->counts()->text().endsWith(QLatin1String("1 overflow")));
+    list()->selectItem(1);
+    shortcut(QKeySequence(Qt::Key_F9));
+    QCOMPARE(list()->selectedIndex(), 0);
+    // ...and Ctrl+T paints it over the preview, the overflow outlined in red.
+    PreviewPicture* picture = m_window->form()->previewPane()->picture2();
+    QTRY_VERIFY(picture->hasPicture() && !m_window->form()->previewPane()->isLoading());
+    const auto redPixels = [picture] {
+        const QImage shot = picture->grab().toImage();
+        int red = 0;
+        for (int y = 0; y < shot.height(); ++y)
+            for (int x = 0; x < shot.width(); ++x) {
+                const QColor c = shot.pixelColor(x, y);
+                red += c.red() > 200 && c.green() < 60 && c.blue() < 60 ? 1 : 0;
+            }
+        return red;
+    };
+    QCOMPARE(redPixels(), 0);
+    shortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
+    QVERIFY(redPixels() > 20);
 }
 
 void TestMainWindow::importsAndExportsTexts()

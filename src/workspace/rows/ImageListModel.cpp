@@ -1,6 +1,7 @@
 #include "ImageListModel.h"
 
 #include <QColor>
+#include <QStringList>
 #include <algorithm>
 #include <utility>
 
@@ -64,12 +65,36 @@ QVariant ImageListModel::reviewMark(const ImageListRow& row, int column, int rol
         return QStringLiteral("Recognised with %1% confidence: please check it.")
             .arg(row.sourceConfidence);
     }
-    if (column == TargetText && row.targetFromMemory) {
-        if (role == Qt::BackgroundRole)
+    if (column != TargetText)
+        return {};
+    if (role == Qt::BackgroundRole) {
+        if (row.fitLevel == 2)
+            return QColor(255, 190, 190);
+        if (row.fitLevel == 1)
+            return QColor(255, 243, 176);
+        if (row.targetFromMemory)
             return QColor(207, 232, 252);
-        return QStringLiteral("Filled from the translation memory: please review it.");
+        return {};
     }
-    return {};
+    QStringList notes;
+    if (row.targetFromMemory)
+        notes.append(QStringLiteral("Filled from the translation memory: please review it."));
+    if (!row.fitNote.isEmpty())
+        notes.append(row.fitNote);
+    return notes.isEmpty() ? QVariant() : QVariant(notes.join(QLatin1Char('\n')));
+}
+
+void ImageListModel::setFit(int index, int level, const QString& note)
+{
+    if (index < 0 || index >= rowCount())
+        return;
+    ImageListRow& r = m_rows[static_cast<size_t>(index)];
+    if (r.fitLevel == level && r.fitNote == note)
+        return;
+    r.fitLevel = level;
+    r.fitNote = note;
+    const QModelIndex cell = this->index(index, TargetText);
+    Q_EMIT dataChanged(cell, cell, {Qt::BackgroundRole, Qt::ToolTipRole});
 }
 
 void ImageListModel::setReviewMarks(int index, int sourceConfidence, bool targetFromMemory)

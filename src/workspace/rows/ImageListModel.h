@@ -51,6 +51,8 @@ public:
     void invertChecked(int rowLimit);
     // The review marks of a row (see ImageListRow); writing a text clears its own.
     void setReviewMarks(int index, int sourceConfidence, bool targetFromMemory);
+    // How the Target Text fits its image (see ImageListRow::fitLevel).
+    void setFit(int index, int level, const QString& note);
 
     // The checks of the first checks.size() rows, as one change.
     void setChecks(const std::vector<bool>& checks);

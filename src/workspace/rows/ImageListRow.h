@@ -14,6 +14,10 @@ struct ImageListRow {
     // Target Text filled from the translation memory.
     int sourceConfidence = -1;
     bool targetFromMemory = false;
+    // Whether the Target Text fits the image's text boxes: 0 fits or unknown,
+    // 1 tight, 2 overflows; the note says so in words.
+    int fitLevel = 0;
+    QString fitNote{};
 
     bool operator==(const ImageListRow&) const = default;
 };
