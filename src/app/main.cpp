@@ -12,8 +12,11 @@ int main(int argc, char* argv[])
     QApplication::setApplicationName(QStringLiteral("Vemarill"));
     QApplication::setApplicationVersion(QStringLiteral(VEMARILL_VERSION));
     QApplication::setOrganizationName(QStringLiteral("Vemarill"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.example.Vemarill"));
     MainWindow window;
     window.show();
     window.form()->restoreUnsavedWork();
+    for (const QString& path : QApplication::arguments().mid(1))
+        window.openFile(path);
     return QApplication::exec();
 }

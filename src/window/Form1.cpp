@@ -331,6 +331,16 @@ void Form1::CmdAbout_Click()
     frmAbout::showAbout(this);
 }
 
+void Form1::showRows(std::vector<ImageListRow> rows)
+{
+    if (!mayDropRows())
+        return;
+    ImageList->imageListModel()->setRows(std::move(rows));
+    ImageCount::set(ImageList->itemCount());
+    m_document->setFilePath({});
+    setRowCommandsEnabled(ImageCount::value() > 0);
+}
+
 void Form1::showSelectedImage()
 {
     ImageList_ShowSelected();

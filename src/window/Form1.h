@@ -1,11 +1,13 @@
 #pragma once
 
+#include "ImageListRow.h"
 #include "ResizeCode.h"
 
 #include <QString>
 #include <QWidget>
 #include <functional>
 #include <memory>
+#include <vector>
 
 class CommonDialog;
 class QAction;
@@ -51,6 +53,8 @@ public:
     // Load Image List and Search Images on a given file or folder.
     void loadList(const QString& path);
     void searchFolder(const QString& folder);
+    // Replaces the rows with these (asking first while work is unsaved).
+    void showRows(std::vector<ImageListRow> rows);
     // Shows the selected row's image, as a click on it does.
     void showSelectedImage();
     QAction* undoAction() const { return m_undo; }

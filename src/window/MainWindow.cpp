@@ -428,7 +428,8 @@ void MainWindow::createFitCheck()
             if (row < 0)
                 return;
             const ImageListRow& r = m_form->imageList()->imageListModel()->row(row);
-            const Fit::SourceLines lines = FitChecker::linesFor(m_form->textFolder()->text() + r.name);
+            const Fit::SourceLines lines =
+                FitChecker::linesFor(m_form->textFolder()->text() + r.name);
             const QImage image = decoded.size() == natural ? decoded : decoded.scaled(natural);
             Fit::paintOverlay(painter, image, lines, r.targetText);
         });
@@ -511,6 +512,24 @@ void MainWindow::fillRecentMenu(QMenu* menu, RecentFiles& recent, bool lists)
     menu->setEnabled(true);
     if (items.isEmpty())
         menu->addAction(QStringLiteral("(none)"))->setEnabled(false);
+}
+
+void MainWindow::openFile(const QString& path)
+{
+    const Exchange::Format format = Exchange::formatForFile(path);
+    if (format == Exchange::Format::ListFile || format == Exchange::Format::Unknown) {
+        m_form->loadList(path);
+        return;
+    }
+    // A file from a translation tool opens as a list of its own.
+    std::vector<ImageListRow> rows;
+    QString error;
+    if (!Exchange::readFile(path, format, rows, &error)) {
+        Platform::showMessage(
+            {this, error, Platform::kWarningTitle, Platform::MessageIcon::Warning});
+        return;
+    }
+    m_form->showRows(std::move(rows));
 }
 
 void MainWindow::importTexts()

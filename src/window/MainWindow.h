@@ -28,6 +28,9 @@ public:
     MemoryAssistant* memory() const { return m_memory; }
     FitChecker* fitChecker() const { return m_fit; }
     QLabel* counts() const { return m_counts; }
+    // A list file, or a file a translation tool wrote, given to the program
+    // (from the desktop's file manager or the command line).
+    void openFile(const QString& path);
     // "N images · C checked · T translated" for the rows as they are.
     QString countsText() const;
 

@@ -366,6 +366,13 @@ void TestMainWindow::importsAndExportsTexts()
     action("ActionUndo")->trigger();
     QCOMPARE(list()->itemCount(), 4);
     QCOMPARE(list()->subItem(1, 2), QString());
+
+    // The exported file opens as a list of its own, checks and all.
+    m_platform->answerNextQuestion(QStringLiteral("Discard"));
+    m_window->openFile(m_tree->path(QStringLiteral("back.xlf")));
+    QCOMPARE(list()->itemCount(), 5);
+    QVERIFY(list()->isChecked(2) && !list()->isChecked(1));
+    QCOMPARE(list()->subItem(4, 2), QStringLiteral("Nuevo"));
 }
 
 void TestMainWindow::remembersEarlierTranslations()
