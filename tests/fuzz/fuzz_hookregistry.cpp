@@ -76,6 +76,7 @@ public:
 
     ~Session()
     {
+        m_quiet = true;
         if (m_ownersGoFirst)
             for (auto& owner : m_owners)
                 owner.reset();
@@ -94,7 +95,7 @@ public:
     // From inside a callback: now and then one more step, nested.
     void maybeNest()
     {
-        if (m_depth >= kMaxDepth || m_input.byte() % 4 != 0)
+        if (m_quiet || m_depth >= kMaxDepth || m_input.byte() % 4 != 0)
             return;
         m_nested = true;
         ++m_depth;
@@ -163,7 +164,9 @@ private:
             if (m_depth == 0) {
                 // A fresh owner; its predecessor's hooks go with it.
                 const int o = m_input.byte() % kOwners;
+                m_quiet = true;
                 m_owners[o].reset();
+                m_quiet = false;
                 m_owners[o] = std::make_unique<Owner>(*this);
             }
             break;
@@ -292,6 +295,9 @@ private:
     bool m_ownersGoFirst; // at the end, owners or windows first
     int m_depth = 0;
     bool m_nested = false;
+    // While an owner is destroyed its hooks' last calls nest nothing: the
+    // owner they would pick may be the one going.
+    bool m_quiet = false;
 };
 
 void Owner::callMessageRoutine(int, bool before, bool&, LResult&, Hwnd hwnd, Msg uMsg, WParam,
