@@ -111,6 +111,15 @@ void XliffReader::readUnit(QXmlStreamReader& xml, std::vector<ImageListRow>& row
     if (!v2)
         row.checked = attributes.value(QLatin1String("extradata")) == QLatin1String("checked");
     readUnitBody(xml, row, v2);
+    // A document in a legacy encoding (UTF-7, say) can decode to lone
+    // surrogates, which the reader passes on but no XML file can hold.
+    for (const QString* text : {&row.name, &row.sourceText, &row.targetText}) {
+        if (const qsizetype at = XmlText::firstUnwritable(*text); at >= 0) {
+            xml.raiseError(QStringLiteral("The unit holds U+%1, which XML cannot carry")
+                               .arg(text->at(at).unicode(), 4, 16, QLatin1Char('0')));
+            return;
+        }
+    }
     rows.push_back(std::move(row));
 }
 

@@ -53,18 +53,23 @@ void windowDestroyed(Hwnd hwnd)
 {
     if (g_table.isDestroyed())
         return;
-    std::vector<WindowDestroyListener*> listeners;
-    {
-        const QMutexLocker lock(&g_table->mutex);
-        const auto it = g_table->live.constFind(hwnd);
-        if (it == g_table->live.cend())
-            return;
-        listeners = it->listeners;
-    }
     // The handle stays valid while the listeners run, as during WM_DESTROY.
-    for (auto it = listeners.rbegin(); it != listeners.rend(); ++it) {
-        if (detach(hwnd, *it))
-            (*it)->windowDestroyed(hwnd);
+    // One at a time, the last added first: a listener added meanwhile (a hook
+    // installed from a WM_DESTROY callback) is told too, rather than left to
+    // leak with its window gone.
+    for (;;) {
+        WindowDestroyListener* listener = nullptr;
+        {
+            const QMutexLocker lock(&g_table->mutex);
+            const auto it = g_table->live.find(hwnd);
+            if (it == g_table->live.end())
+                return;
+            if (it->listeners.empty())
+                break;
+            listener = it->listeners.back();
+            it->listeners.pop_back();
+        }
+        listener->windowDestroyed(hwnd);
     }
     const QMutexLocker lock(&g_table->mutex);
     const auto it = g_table->live.find(hwnd);

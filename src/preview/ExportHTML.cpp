@@ -53,21 +53,25 @@ void appendEscaped(QString& out, const QString& text)
     out.append(run, end - run);
 }
 
-// Sets the application's wait pointer for its lifetime.
+// Sets the application's wait pointer for its lifetime. The command line runs
+// on a plain QCoreApplication, which has no pointer (qGuiApp would be a bad cast).
 class WaitPointer {
 public:
-    WaitPointer()
+    WaitPointer() : m_gui(qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
     {
-        if (qGuiApp)
+        if (m_gui)
             QGuiApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
     }
     ~WaitPointer()
     {
-        if (qGuiApp)
+        if (m_gui)
             QGuiApplication::restoreOverrideCursor();
     }
     WaitPointer(const WaitPointer&) = delete;
     WaitPointer& operator=(const WaitPointer&) = delete;
+
+private:
+    const bool m_gui;
 };
 
 // Collects the page as text and hands it to the device in UTF-8 pieces.

@@ -1,0 +1,48 @@
+// Runs a fuzz target's entry point over every file of the folders (or the
+// files) it is given, with the ordinary compiler and no fuzzer: the committed
+// corpus, crashers included, becomes a test of its own.
+#include <algorithm>
+#include <cstdint>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <vector>
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size);
+
+int main(int argc, char** argv)
+{
+    namespace fs = std::filesystem;
+    std::vector<fs::path> inputs;
+    for (int i = 1; i < argc; ++i) {
+        const fs::path path(argv[i]);
+        if (fs::is_directory(path)) {
+            for (const fs::directory_entry& entry : fs::directory_iterator(path)) {
+                if (entry.is_regular_file())
+                    inputs.push_back(entry.path());
+            }
+        } else {
+            inputs.push_back(path);
+        }
+    }
+    std::sort(inputs.begin(), inputs.end());
+    // An empty or missing corpus would pass without testing anything.
+    if (inputs.empty()) {
+        std::fprintf(stderr, "no inputs to replay\n");
+        return 1;
+    }
+    for (const fs::path& path : inputs) {
+        std::ifstream file(path, std::ios::binary);
+        if (!file) {
+            std::fprintf(stderr, "cannot read %s\n", path.string().c_str());
+            return 1;
+        }
+        const std::vector<char> bytes((std::istreambuf_iterator<char>(file)),
+                                      std::istreambuf_iterator<char>());
+        std::fprintf(stderr, "%s\n", path.string().c_str());
+        LLVMFuzzerTestOneInput(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size());
+    }
+    std::printf("%zu inputs replayed\n", inputs.size());
+    return 0;
+}
