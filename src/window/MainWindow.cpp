@@ -33,6 +33,7 @@
 #include <QSettings>
 #include <QStatusBar>
 #include <QToolBar>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 namespace {
@@ -286,6 +287,12 @@ void MainWindow::createToolsMenu()
         recognise->setToolTip(why.isEmpty() ? QStringLiteral("Read the text off the images") : why);
     };
     tools->setToolTipsVisible(true);
+    // One click away too, without growing the window: a button in the status bar.
+    auto* button = new QToolButton(this);
+    button->setObjectName(QStringLiteral("RecogniseButton"));
+    button->setDefaultAction(recognise);
+    button->setAutoRaise(true);
+    statusBar()->addWidget(button);
     connect(tools, &QMenu::aboutToShow, this, follow);
     connect(&m_recount, &QTimer::timeout, this, follow);
     follow();
