@@ -199,6 +199,11 @@ bool write(QIODevice& device, const std::vector<ImageListRow>& rows, int rowLimi
         const ImageListRow& row = rows[i];
         if (!row.checked)
             continue;
+        // Reading drops a byte order mark at the start of a file: a first
+        // Name that starts with one keeps it only behind a second.
+        if (device.pos() == 0 && chunk.isEmpty() && row.name.startsWith(QChar(0xFEFF)) &&
+            systemIsUtf8())
+            chunk += QChar(0xFEFF);
         chunk += formatLine(row);
         chunk += QLatin1String("\r\n");
         if (chunk.size() > 1 << 16 && !flush())
