@@ -16,7 +16,7 @@ struct Subcommand {
 };
 
 constexpr Subcommand kSubcommands[] = {
-    {"search", &search}, {"export-html", &exportHtml}, {"convert", &convert}};
+    {"search", &search}, {"export-html", &exportHtml}, {"convert", &convert}, {"ocr", &ocr}};
 
 const char kHelp[] = "Usage: vemarill [COMMAND] [ARGUMENTS]\n"
                      "Without a command, opens the window.\n"
@@ -26,6 +26,9 @@ const char kHelp[] = "Usage: vemarill [COMMAND] [ARGUMENTS]\n"
                      "  export-html LIST --root DIR -o PAGE  write LIST's rows as an HTML page\n"
                      "  convert IN OUT                       convert between list file, CSV,\n"
                      "                                       TSV and XLIFF (2.0 or 1.2)\n"
+                     "  ocr LIST --root DIR [-l LANGS] [-o FILE]\n"
+                     "                                       read the images' text into\n"
+                     "                                       LIST's Source Texts\n"
                      "\n"
                      "\"vemarill COMMAND --help\" describes a command's options.\n"
                      "Exit codes: 0 done, 1 bad input, 2 wrong usage.\n";

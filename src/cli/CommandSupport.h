@@ -37,4 +37,5 @@ namespace CommandLine {
 int search(const QStringList& arguments);
 int exportHtml(const QStringList& arguments);
 int convert(const QStringList& arguments);
+int ocr(const QStringList& arguments);
 } // namespace CommandLine

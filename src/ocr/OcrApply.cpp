@@ -1,5 +1,10 @@
 #include "OcrApply.h"
 
+#include "EntrySplit.h"
+#include "ImageListModel.h"
+
+#include <algorithm>
+
 namespace OcrApply {
 
 QList<OcrRowText> sourceTexts(const std::vector<ImageListRow>& rows,
@@ -18,6 +23,34 @@ QList<OcrRowText> sourceTexts(const std::vector<ImageListRow>& rows,
             {row, result.text(separator), result.lowestConfidence() < options.confidenceThreshold});
     }
     return texts;
+}
+
+int applyTo(ImageListModel& model, const QMap<int, OcrResult>& results,
+            const OcrApplyOptions& options)
+{
+    QList<OcrRowText> texts = OcrApply::sourceTexts(model.rows(), results, options);
+    // From the last row up, so that the rows a split inserts move no row
+    // still to be written.
+    std::sort(texts.begin(), texts.end(),
+              [](const OcrRowText& a, const OcrRowText& b) { return a.row > b.row; });
+    model.beginEditGroup(QStringLiteral("Recognise Text"));
+    for (const OcrRowText& text : std::as_const(texts)) {
+        const int confidence = qRound(results.value(text.row).lowestConfidence());
+        int rows = 1;
+        QString rest = text.sourceText;
+        // One row per line: every separator splits, as typing each would.
+        while (options.oneRowPerLine && EntrySplit::splitInto(model, text.row + rows - 1,
+                                                              ImageListModel::SourceText, rest)) {
+            rest = model.text(text.row + rows, ImageListModel::SourceText);
+            ++rows;
+        }
+        if (rows == 1)
+            model.setText(text.row, ImageListModel::SourceText, rest);
+        for (int row = text.row; row < text.row + rows; ++row)
+            model.setReviewMarks(row, confidence, model.row(row).targetFromMemory);
+    }
+    model.endEditGroup();
+    return static_cast<int>(texts.size());
 }
 
 } // namespace OcrApply

@@ -3,6 +3,8 @@
 #include "ImageListRow.h"
 #include "OcrResult.h"
 
+class ImageListModel;
+
 #include <QList>
 #include <QMap>
 #include <QString>
@@ -34,5 +36,11 @@ namespace OcrApply {
 QList<OcrRowText> sourceTexts(const std::vector<ImageListRow>& rows,
                               const QMap<int, OcrResult>& results,
                               const OcrApplyOptions& options = {});
+
+// Writes those texts into the model as one step to undo ("Recognise Text"):
+// with one row per line every separator splits, as typing it would, and every
+// row written carries how sure recognition was. How many rows were written.
+int applyTo(ImageListModel& model, const QMap<int, OcrResult>& results,
+            const OcrApplyOptions& options = {});
 
 } // namespace OcrApply

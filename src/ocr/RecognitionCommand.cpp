@@ -1,14 +1,12 @@
 #include "RecognitionCommand.h"
 
 #include "Dialogs.h"
-#include "EntrySplit.h"
 #include "ImageListModel.h"
 #include "OcrEngine.h"
 #include "OcrLanguages.h"
 
 #include <QProgressDialog>
 #include <QSettings>
-#include <algorithm>
 
 namespace {
 const QString kReplaceKey = QStringLiteral("ocr/replaceExisting");
@@ -91,28 +89,7 @@ void RecognitionCommand::apply(const OcrSummary& summary)
         if (row.isValid())
             byRow.insert(row.row(), it.value());
     }
-    QList<OcrRowText> texts = OcrApply::sourceTexts(m_model.rows(), byRow, m_options);
-    // From the last row up, so that the rows a split inserts move no row
-    // still to be written.
-    std::sort(texts.begin(), texts.end(),
-              [](const OcrRowText& a, const OcrRowText& b) { return a.row > b.row; });
-    m_model.beginEditGroup(QStringLiteral("Recognise Text"));
-    for (const OcrRowText& text : std::as_const(texts)) {
-        const int confidence = qRound(byRow.value(text.row).lowestConfidence());
-        int rows = 1;
-        QString rest = text.sourceText;
-        // One row per line: every separator splits, as typing each would.
-        while (m_options.oneRowPerLine && EntrySplit::splitInto(m_model, text.row + rows - 1,
-                                                                ImageListModel::SourceText, rest)) {
-            rest = m_model.text(text.row + rows, ImageListModel::SourceText);
-            ++rows;
-        }
-        if (rows == 1)
-            m_model.setText(text.row, ImageListModel::SourceText, rest);
-        for (int row = text.row; row < text.row + rows; ++row)
-            m_model.setReviewMarks(row, confidence, m_model.row(row).targetFromMemory);
-    }
-    m_model.endEditGroup();
+    OcrApply::applyTo(m_model, byRow, m_options);
     m_jobRows.clear();
     m_results.clear();
     Q_EMIT finished(summary.message());

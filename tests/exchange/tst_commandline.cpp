@@ -48,6 +48,7 @@ private Q_SLOTS:
     void searchWritesAList();
     void exportHtml();
     void failedWriteKeepsTheOldFile();
+    void recognisesTheExampleTree();
 
 private:
     std::unique_ptr<TempTree> m_tree;
@@ -94,6 +95,8 @@ void TestCommandLine::exitCodes_data()
                                       << "bad.csv: line 3, column 1: This quoted field";
     QTest::newRow("DOCTYPE") << QStringList{"convert", "bad.xlf", "out.csv"} << 1 << ""
                              << "bad.xlf: line 2, column 13: The file has a DOCTYPE";
+    QTest::newRow("ocr without root") << QStringList{"ocr", "list.csv"} << 2 << ""
+                                      << "ocr needs --root DIR";
     QTest::newRow("missing folder") << QStringList{"search", "nowhere"} << 1 << ""
                                     << "nowhere: No such folder";
 }
@@ -165,6 +168,21 @@ void TestCommandLine::failedWriteKeepsTheOldFile()
     QVERIFY2(run.err.contains("old.xlf: Row 1 (bell.png): the Source Text holds U+0007"),
              run.err.constData());
     QCOMPARE(readWholeFile(m_tree->path(QStringLiteral("old.xlf"))), QByteArray("earlier"));
+}
+
+void TestCommandLine::recognisesTheExampleTree()
+{
+    // The example tree's images and the texts they show.
+    const QString examples = QStringLiteral(EXAMPLES_DIR "/images/");
+    const Run found = vemarill(m_tree->root(), {"search", examples, "-o", "list.csv"});
+    QCOMPARE(found.exitCode, 0);
+    const Run read = vemarill(m_tree->root(), {"ocr", "list.csv", "--root", examples});
+    if (read.exitCode == 1 && read.err.contains("install"))
+        QSKIP(read.err.constData());
+    QCOMPARE(read.exitCode, 0);
+    QVERIFY(read.err.contains("recognised"));
+    QVERIFY(read.out.contains("menus/buttons/ok.png;OK;;\r\n"));
+    QVERIFY(read.out.contains("dialogs/errors/disk_full.bmp;Disk full!;;\r\n"));
 }
 
 QTEST_GUILESS_MAIN(TestCommandLine)
