@@ -4,9 +4,13 @@
 #include "Form1.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
 #include <QFile>
 #include <QPushButton>
 #include <QStringList>
+#include <QTimer>
+#include <algorithm>
 #include <cstdio>
 
 // Kilobytes of a /proc/self/status field ("VmRSS:", "VmHWM:"), -1 when unknown.
@@ -20,6 +24,31 @@ inline long residentKb(const char* field)
             return line.mid(qstrlen(field)).trimmed().split(' ').first().toLong();
     }
     return -1;
+}
+
+// Runs the event loop itself: QTest::qWait sleeps in 10 ms slices, which would
+// count as stalls.
+inline void spin(int ms)
+{
+    QEventLoop loop;
+    QTimer::singleShot(ms, Qt::PreciseTimer, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+// The longest time the GUI thread was away from its event loop while `work`
+// runs, seen by a 1 ms timer.
+template <typename Work> qint64 longestStall(Work work)
+{
+    QElapsedTimer sinceTick;
+    qint64 longest = 0;
+    QTimer ticker;
+    ticker.setTimerType(Qt::PreciseTimer);
+    QObject::connect(&ticker, &QTimer::timeout,
+                     [&] { longest = std::max(longest, sinceTick.restart()); });
+    ticker.start(1);
+    sinceTick.start();
+    work();
+    return longest;
 }
 
 // The real main window for a benchmark: file dialogs answer from a queue,

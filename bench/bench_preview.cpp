@@ -107,15 +107,6 @@ bool searchFolder(FormDriver& driver, const QString& dir, int rows)
     return driver.form.imageList()->itemCount() == rows;
 }
 
-// Runs the event loop itself: QTest::qWait sleeps in 10 ms slices, which would
-// count as stalls.
-void spin(int ms)
-{
-    QEventLoop loop;
-    QTimer::singleShot(ms, Qt::PreciseTimer, &loop, &QEventLoop::quit);
-    loop.exec();
-}
-
 void clickRow(ImageListView& list, int row)
 {
     list.scrollToItem(row, 1);
@@ -155,22 +146,6 @@ int timePreview(const QString& dir)
     }
     std::printf("%lld %lld\n", static_cast<long long>(ours), static_cast<long long>(peer));
     return driver.failed() ? 1 : 0;
-}
-
-// The longest time the GUI thread was away from its event loop while `work`
-// runs, seen by a 1 ms timer.
-template <typename Work> qint64 longestStall(Work work)
-{
-    QElapsedTimer sinceTick;
-    qint64 longest = 0;
-    QTimer ticker;
-    ticker.setTimerType(Qt::PreciseTimer);
-    QObject::connect(&ticker, &QTimer::timeout,
-                     [&] { longest = std::max(longest, sinceTick.restart()); });
-    ticker.start(1);
-    sinceTick.start();
-    work();
-    return longest;
 }
 
 // The longest stall while the selection moves down the rows and the last one
