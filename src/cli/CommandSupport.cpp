@@ -61,4 +61,18 @@ int writeRows(const QString& path, Exchange::Format format, const std::vector<Im
     return CommandLine::Success;
 }
 
+std::optional<Exchange::Format> readList(const QString& path, std::vector<ImageListRow>& rows,
+                                         int* exitCode)
+{
+    Exchange::Format format = Exchange::formatForFile(path);
+    if (format == Exchange::Format::Unknown)
+        format = Exchange::Format::ListFile;
+    QString error;
+    if (!Exchange::readFile(path, format, rows, &error)) {
+        *exitCode = fail(CommandLine::BadInput, error);
+        return std::nullopt;
+    }
+    return format;
+}
+
 } // namespace CommandSupport

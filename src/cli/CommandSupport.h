@@ -25,6 +25,12 @@ int fail(int code, const QString& message);
 // usage error when the name is not one of them.
 std::optional<Exchange::Format> namedFormat(const QString& name, int* exitCode);
 
+// The rows of a LIST argument: a list file unless its name or header says
+// otherwise. The format read, or nothing when it cannot be read (told on
+// stderr, exitCode set).
+std::optional<Exchange::Format> readList(const QString& path, std::vector<ImageListRow>& rows,
+                                         int* exitCode);
+
 // Writes rows to path, or to stdout when path is empty.
 int writeRows(const QString& path, Exchange::Format format, const std::vector<ImageListRow>& rows,
               const Exchange::WriteOptions& options);

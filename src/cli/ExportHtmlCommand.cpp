@@ -33,13 +33,11 @@ int exportHtml(const QStringList& arguments)
                                                parser.helpText());
 
     const QString listPath = parser.positionalArguments().at(1);
-    Exchange::Format format = Exchange::formatForFile(listPath);
-    if (format == Exchange::Format::Unknown)
-        format = Exchange::Format::ListFile;
     std::vector<ImageListRow> rows;
+    int exitCode = Success;
+    if (!CommandSupport::readList(listPath, rows, &exitCode))
+        return exitCode;
     QString error;
-    if (!Exchange::readFile(listPath, format, rows, &error))
-        return CommandSupport::fail(BadInput, error);
 
     ImageListModel list;
     list.setRows(std::move(rows));

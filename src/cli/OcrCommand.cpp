@@ -49,13 +49,12 @@ int ocr(const QStringList& arguments)
         return CommandSupport::fail(BadInput, why);
 
     const QString listPath = parser.positionalArguments().at(1);
-    Exchange::Format format = Exchange::formatForFile(listPath);
-    if (format == Exchange::Format::Unknown)
-        format = Exchange::Format::ListFile;
     std::vector<ImageListRow> rows;
-    QString error;
-    if (!Exchange::readFile(listPath, format, rows, &error))
-        return CommandSupport::fail(BadInput, error);
+    int exitCode = Success;
+    const std::optional<Exchange::Format> format =
+        CommandSupport::readList(listPath, rows, &exitCode);
+    if (!format)
+        return exitCode;
 
     const QString folder = Functions::WithTrailingSeparator(parser.value(root));
     QList<OcrJob> jobs;
@@ -84,7 +83,7 @@ int ocr(const QStringList& arguments)
     OcrApply::applyTo(model, results, options);
     std::fprintf(stderr, "vemarill: %s\n", qPrintable(summary));
     const QString target = parser.value(output);
-    Exchange::Format outFormat = target.isEmpty() ? format : Exchange::formatForFile(target);
+    Exchange::Format outFormat = target.isEmpty() ? *format : Exchange::formatForFile(target);
     if (outFormat == Exchange::Format::Unknown)
         outFormat = Exchange::Format::ListFile;
     return CommandSupport::writeRows(target, outFormat, model.rows(), {});
