@@ -2,6 +2,7 @@
 // Prints "<XLIFF ms> <list file ms>", each the best of interleaved rounds.
 //   bench_exchange write DIR    Exchange::writeFile vs ImageListFile::save
 //   bench_exchange read DIR     Exchange::readFile vs ImageListFile::load
+#include "BenchRows.h"
 #include "Exchange.h"
 #include "ImageListFile.h"
 
@@ -14,21 +15,7 @@
 
 namespace {
 
-constexpr int kRows = 100000;
 constexpr int kRounds = 5;
-
-// The same rows as the list file of bench_workspace.
-std::vector<ImageListRow> makeRows()
-{
-    std::vector<ImageListRow> rows;
-    rows.reserve(kRows);
-    for (int i = 0; i < kRows; ++i)
-        rows.push_back(
-            {QStringLiteral("group%1/folder%2/file%3.png").arg(i / 1000).arg(i / 20).arg(i),
-             QStringLiteral("Source text %1").arg(i), QStringLiteral("Target text %1").arg(i),
-             true});
-    return rows;
-}
 
 } // namespace
 
@@ -45,12 +32,12 @@ int main(int argc, char* argv[])
         return 1;
     const QString xliffFile = folder.filePath(QStringLiteral("rows.xlf"));
     const QString listFile = folder.filePath(QStringLiteral("rows.csv"));
-    const std::vector<ImageListRow> rows = makeRows();
+    const std::vector<ImageListRow> rows = benchRows();
     Exchange::WriteOptions options;
     options.targetLanguage = QStringLiteral("de");
     const bool write = mode == QLatin1String("write");
     if (!write && (!Exchange::writeFile(xliffFile, Exchange::Format::Xliff20, rows, options) ||
-                   !ImageListFile::save(listFile, rows, kRows)))
+                   !ImageListFile::save(listFile, rows, int(rows.size()))))
         return 1;
 
     qint64 bestXliff = std::numeric_limits<qint64>::max();
@@ -67,7 +54,7 @@ int main(int argc, char* argv[])
             return 1;
 
         clock.start();
-        const bool listDone = write ? ImageListFile::save(listFile, rows, kRows)
+        const bool listDone = write ? ImageListFile::save(listFile, rows, int(rows.size()))
                                     : ImageListFile::load(listFile, back);
         bestList = std::min(bestList, clock.elapsed());
         if (!listDone)

@@ -3,6 +3,7 @@
 // saving the same rows, all checked, to the list file. Prints
 // "<journal ms> <save ms>", each the best of interleaved rounds.
 //   bench_journal DIR    scratch folder for both files
+#include "BenchRows.h"
 #include "ImageListFile.h"
 #include "RecoveryJournal.h"
 
@@ -15,21 +16,7 @@
 
 namespace {
 
-constexpr int kRows = 100000;
 constexpr int kRounds = 5;
-
-// The same rows as the list file of bench_workspace.
-std::vector<ImageListRow> makeRows()
-{
-    std::vector<ImageListRow> rows;
-    rows.reserve(kRows);
-    for (int i = 0; i < kRows; ++i)
-        rows.push_back(
-            {QStringLiteral("group%1/folder%2/file%3.png").arg(i / 1000).arg(i / 20).arg(i),
-             QStringLiteral("Source text %1").arg(i), QStringLiteral("Target text %1").arg(i),
-             true});
-    return rows;
-}
 
 } // namespace
 
@@ -44,7 +31,7 @@ int main(int argc, char* argv[])
     if (!QDir().mkpath(folder))
         return 1;
     const QString listFile = QDir(folder).filePath(QStringLiteral("list.csv"));
-    std::vector<ImageListRow> rows = makeRows();
+    std::vector<ImageListRow> rows = benchRows();
     RecoveryJournal journal(QDir(folder).filePath(QStringLiteral("journal")));
 
     qint64 bestJournal = std::numeric_limits<qint64>::max();
@@ -52,11 +39,11 @@ int main(int argc, char* argv[])
     QElapsedTimer clock;
     for (int round = 0; round < kRounds; ++round) {
         clock.start();
-        if (!ImageListFile::save(listFile, rows, kRows))
+        if (!ImageListFile::save(listFile, rows, int(rows.size())))
             return 1;
         bestSave = std::min(bestSave, clock.elapsed());
 
-        rows[kRows / 2].targetText = QStringLiteral("edited in round %1").arg(round);
+        rows[rows.size() / 2].targetText = QStringLiteral("edited in round %1").arg(round);
         clock.start();
         journal.update(JournalSnapshot{QStringLiteral("/images/"), listFile, rows});
         if (!journal.flush())
