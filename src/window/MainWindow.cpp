@@ -104,6 +104,12 @@ MainWindow::MainWindow(QWidget* parent)
     connect(m_filter, &FilterBar::closed, this, [this] { m_form->imageList()->setFocus(); });
 
     createMenus();
+    // Tab goes on from the original window to the panel at its right, then
+    // to the status bar below both.
+    QWidget::setTabOrder(m_form->findChild<QWidget*>(QStringLiteral("CmdAbout")),
+                         findChild<QWidget*>(QStringLiteral("MemorySuggestions")));
+    QWidget::setTabOrder(findChild<QWidget*>(QStringLiteral("MemorySuggestions")),
+                         findChild<QWidget*>(QStringLiteral("RecogniseButton")));
     resize(formSize.width(),
            formSize.height() + menuBar()->sizeHint().height() + statusBar()->sizeHint().height());
     m_designSize = formSize;
@@ -174,6 +180,15 @@ void MainWindow::createMenus()
     QAction* exportAs = addCommand(file, QStringLiteral("Export &As..."), {}, "ActionExportAs");
     new EnabledFollower(m_form->findChild<QPushButton*>(QStringLiteral("CmdSaveImages")), exportAs);
     connect(exportAs, &QAction::triggered, this, &MainWindow::exportAs);
+    // What a right click on a row does, for the keyboard.
+    QAction* openImage =
+        addCommand(file, tr("Open Image in &Default Application"),
+                   QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O), "ActionOpenImage");
+    new EnabledFollower(m_form->findChild<QPushButton*>(QStringLiteral("CmdSelectAll")), openImage);
+    connect(openImage, &QAction::triggered, this, [this] {
+        m_form->previewPane()->EditSelectedImage(ImageListView::RightButton, *m_form->imageList(),
+                                                 m_form->textFolder()->text());
+    });
     file->addSeparator();
     QMenu* lists = file->addMenu(QStringLiteral("Recent &Lists"));
     lists->setObjectName(QStringLiteral("MenuRecentLists"));
@@ -290,6 +305,8 @@ void MainWindow::createToolsMenu()
     // One click away too, without growing the window: a button in the status bar.
     auto* button = new QToolButton(this);
     button->setObjectName(QStringLiteral("RecogniseButton"));
+    button->setAccessibleName(tr("Recognise Text"));
+    button->setAccessibleDescription(tr("Read the text off the checked or selected images"));
     button->setDefaultAction(recognise);
     button->setAutoRaise(true);
     statusBar()->addWidget(button);
@@ -306,6 +323,8 @@ void MainWindow::createMemory()
     });
     auto* dock = new QDockWidget(QStringLiteral("Translation Memory"), this);
     dock->setObjectName(QStringLiteral("MemoryDock"));
+    dock->setAccessibleName(tr("Translation memory"));
+    dock->setAccessibleDescription(tr("Earlier translations of the selected row's Source Text"));
     dock->setWidget(new MemoryPanel(*m_memory, dock));
     addDockWidget(Qt::RightDockWidgetArea, dock);
     m_memory->open();
@@ -378,6 +397,7 @@ void MainWindow::createMemory()
     QMenu* view = findChild<QMenu*>(QStringLiteral("MenuView"));
     view->addSeparator();
     view->addAction(dock->toggleViewAction());
+    dock->toggleViewAction()->setText(tr("Translation &Memory"));
     connect(
         addCommand(view, QStringLiteral("&Inconsistent Translations"), {}, "ActionInconsistencies"),
         &QAction::triggered, this, [this] {
