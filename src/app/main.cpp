@@ -1,3 +1,4 @@
+#include "ApplicationIcon.h"
 #include "CommandLine.h"
 #include "Form1.h"
 #include "MainWindow.h"
@@ -13,6 +14,8 @@ int main(int argc, char* argv[])
     QApplication::setApplicationVersion(QStringLiteral(VEMARILL_VERSION));
     QApplication::setOrganizationName(QStringLiteral("Vemarill"));
     QGuiApplication::setDesktopFileName(QStringLiteral("org.example.Vemarill"));
+    // Dialogs and message boxes too, at every scale.
+    QApplication::setWindowIcon(Platform::applicationIcon());
     MainWindow window;
     window.show();
     window.form()->restoreUnsavedWork();

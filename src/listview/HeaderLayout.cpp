@@ -11,6 +11,7 @@ namespace HeaderLayout {
 
 namespace {
 constexpr int kHimetricPerInch = 2540;
+constexpr int kPictureDpi = 96;
 const QString kEllipsis = QStringLiteral("...");
 
 double half(int value)
@@ -51,8 +52,12 @@ int ConvertHimetric(qint64 value, bool toPixels, bool horizontal)
 
 QSize himetricSizeOf(const QPixmap& picture)
 {
-    return {ConvertHimetric(picture.width(), false, true),
-            ConvertHimetric(picture.height(), false, false)};
+    // A picture is drawn for a 96 DPI screen, whatever pixels it holds: on a
+    // screen of more dots per inch it becomes as much larger as the rest of
+    // the window.
+    const QSizeF size = picture.deviceIndependentSize();
+    return {convertHimetricAt(qRound(size.width()), false, kPictureDpi),
+            convertHimetricAt(qRound(size.height()), false, kPictureDpi)};
 }
 
 int sliceWidthOf(int skinWidth)

@@ -1,5 +1,6 @@
 #include "Form1.h"
 
+#include "ApplicationIcon.h"
 #include "BrowseForFolder.h"
 #include "CommonDialog.h"
 #include "DocumentGuard.h"
@@ -19,7 +20,6 @@
 #include <QCloseEvent>
 #include <QGroupBox>
 #include <QGuiApplication>
-#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -46,13 +46,27 @@ QGroupBox* frame(QWidget* parent, const char* name, const char* caption, double 
                                   width, height);
 }
 
+// The header skin with as many pixels as the screen gives it: the double one
+// wherever the design is drawn larger than at 96 DPI.
+QPixmap headerSkin()
+{
+    if (Platform::designScale() > 1.0) {
+        QPixmap sharp(QStringLiteral(":/vemarill/header_skin@2x.bmp"));
+        if (!sharp.isNull()) {
+            sharp.setDevicePixelRatio(2);
+            return sharp;
+        }
+    }
+    return QPixmap(QStringLiteral(":/vemarill/header_skin.bmp"));
+}
+
 } // namespace
 
 Form1::Form1(QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Vemarill"));
-    setWindowIcon(QIcon(QStringLiteral(":/vemarill/icon.png")));
+    setWindowIcon(Platform::applicationIcon());
     m_commonDialog = new CommonDialog(this);
     m_commonDialog->setObjectName(QStringLiteral("CommonDialog"));
 
@@ -151,7 +165,7 @@ void Form1::createControls()
     // An image control lies under every windowed control; only the strip
     // between the two frames would show, so it stays hidden and only holds the skin.
     Image1 = Platform::placeControl(new QLabel(this), "Image1", 3960, 720, 1215, 300);
-    Image1->setPixmap(QPixmap(QStringLiteral(":/vemarill/header_skin.bmp")));
+    Image1->setPixmap(headerSkin());
     Image1->lower();
     Image1->hide();
 
