@@ -11,7 +11,6 @@ namespace HeaderLayout {
 
 namespace {
 constexpr int kHimetricPerInch = 2540;
-constexpr int kPictureDpi = 96;
 const QString kEllipsis = QStringLiteral("...");
 
 double half(int value)
@@ -52,12 +51,10 @@ int ConvertHimetric(qint64 value, bool toPixels, bool horizontal)
 
 QSize himetricSizeOf(const QPixmap& picture)
 {
-    // A picture is drawn for a 96 DPI screen, whatever pixels it holds: on a
-    // screen of more dots per inch it becomes as much larger as the rest of
-    // the window.
+    // A picture of device pixel ratio 2 holds more pixels, not a larger picture.
     const QSizeF size = picture.deviceIndependentSize();
-    return {convertHimetricAt(qRound(size.width()), false, kPictureDpi),
-            convertHimetricAt(qRound(size.height()), false, kPictureDpi)};
+    return {ConvertHimetric(qRound(size.width()), false, true),
+            ConvertHimetric(qRound(size.height()), false, false)};
 }
 
 int sliceWidthOf(int skinWidth)

@@ -34,12 +34,6 @@ int twipsToPixelsAt(double twips, double logicalDpi)
     return roundHalfEven(twips / twipsPerPixelAt(logicalDpi));
 }
 
-double designScale()
-{
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    return screen ? screen->logicalDotsPerInchY() / kFallbackDpi * screen->devicePixelRatio() : 1.0;
-}
-
 double twipsPerPixelX()
 {
     return twipsPerPixelAt(logicalDpiX());

@@ -11,9 +11,6 @@ namespace Platform {
 // At a screen of logicalDpi dots per inch: 15 twips a pixel at 96, 10 at 144.
 double twipsPerPixelAt(double logicalDpi);
 int twipsToPixelsAt(double twips, double logicalDpi);
-// How much larger than at 96 DPI the design is drawn on the primary screen, in
-// device pixels: its logical DPI times its device pixel ratio.
-double designScale();
 
 double twipsPerPixelX();
 double twipsPerPixelY();

@@ -47,10 +47,11 @@ QGroupBox* frame(QWidget* parent, const char* name, const char* caption, double 
 }
 
 // The header skin with as many pixels as the screen gives it: the double one
-// wherever the design is drawn larger than at 96 DPI.
+// on a screen of more device pixels than logical ones. The skin keeps its
+// size in logical pixels, as the header's other measures do.
 QPixmap headerSkin()
 {
-    if (Platform::designScale() > 1.0) {
+    if (qApp->devicePixelRatio() > 1.0) {
         QPixmap sharp(QStringLiteral(":/vemarill/header_skin@2x.bmp"));
         if (!sharp.isNull()) {
             sharp.setDevicePixelRatio(2);
