@@ -50,6 +50,7 @@ private:
     void goToUntranslated(bool forward);
     void importTexts();
     void createToolsMenu();
+    void createLanguageMenu(QMenu* parent);
     void createMemory();
     void createFitCheck();
     void exportMockups();
