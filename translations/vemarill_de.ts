@@ -503,7 +503,7 @@ Siehe &quot;vemarill %1 --help&quot;.</translation>
     </message>
     <message>
         <source>Browse</source>
-        <translation>Durchsuchen</translation>
+        <translation>Wählen...</translation>
     </message>
     <message>
         <source>Image List</source>
