@@ -38,6 +38,7 @@
 #include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace {
 
@@ -603,7 +604,21 @@ void MainWindow::showEvent(QShowEvent* event)
     if (m_designSize.isValid() && !m_restoredGeometry) {
         resize(size() + m_designSize - m_form->size());
         m_designSize = {};
+        centreOnScreen();
     }
+}
+
+void MainWindow::centreOnScreen()
+{
+    const QScreen* screen = this->screen();
+    if (!screen)
+        return;
+    // Grown after it was placed, the window would reach past the screen's
+    // edge; one larger than the screen keeps its top left corner in view.
+    const QRect area = screen->availableGeometry();
+    QRect frame(QPoint(0, 0), frameSize());
+    frame.moveCenter(area.center());
+    move(std::max(frame.left(), area.left()), std::max(frame.top(), area.top()));
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)
@@ -621,13 +636,8 @@ void MainWindow::restoreSettings()
     const QSettings settings;
     const QByteArray geometry = settings.value(QStringLiteral("window/geometry")).toByteArray();
     m_restoredGeometry = !geometry.isEmpty() && restoreGeometry(geometry);
-    if (!m_restoredGeometry) {
-        if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-            QRect area(QPoint(0, 0), frameSize());
-            area.moveCenter(screen->availableGeometry().center());
-            move(area.topLeft());
-        }
-    }
+    if (!m_restoredGeometry)
+        centreOnScreen();
     m_form->textFolder()->setText(settings.value(QStringLiteral("window/lastFolder")).toString());
     m_form->commonDialog()->setFileName(
         settings.value(QStringLiteral("window/lastList")).toString());
