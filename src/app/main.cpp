@@ -1,6 +1,8 @@
 #include "ApplicationIcon.h"
+#include "ApplicationIdentity.h"
 #include "CommandLine.h"
 #include "Form1.h"
+#include "Language.h"
 #include "MainWindow.h"
 
 #include <QApplication>
@@ -10,10 +12,8 @@ int main(int argc, char* argv[])
     if (CommandLine::isCommand(argc, argv))
         return CommandLine::run(argc, argv);
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Vemarill"));
-    QApplication::setApplicationVersion(QStringLiteral(VEMARILL_VERSION));
-    QApplication::setOrganizationName(QStringLiteral("Vemarill"));
-    QGuiApplication::setDesktopFileName(QStringLiteral("org.example.Vemarill"));
+    Platform::identifyApplication();
+    Language::install(app);
     // Dialogs and message boxes too, at every scale.
     QApplication::setWindowIcon(Platform::applicationIcon());
     MainWindow window;

@@ -22,7 +22,7 @@ namespace {
 
 using Key = std::pair<Hwnd, std::uintptr_t>;
 
-class TimerTable : public WindowDestroyListener {
+class TimerTable final : public WindowDestroyListener {
 public:
     TimerTable() = default;
     TimerTable(const TimerTable&) = delete;
