@@ -34,7 +34,10 @@ Run vemarill(const QString& folder, const QStringList& arguments)
     return run;
 }
 
-const QByteArray kList = "title.png;Start;Los!;\r\nmenu/a,b.png;\"Quit\";;\r\n";
+// Quotes, commas, an emoji and a split row: every format must carry them unchanged.
+const QByteArray kList = "title.png;Start;Los!;\r\nmenu/a,b.png;\"Quit\";;\r\n"
+                         "a,b \"c\".png;Source, \"1\";\xF0\x9F\x98\x80 Ziel;\r\n"
+                         "split.png;;first;\r\nsplit.png;;second;\r\nempty.png;;;\r\n";
 
 } // namespace
 
@@ -181,8 +184,14 @@ void TestCommandLine::recognisesTheExampleTree()
         QSKIP(read.err.constData());
     QCOMPARE(read.exitCode, 0);
     QVERIFY(read.err.contains("recognised"));
-    QVERIFY(read.out.contains("menus/buttons/ok.png;OK;;\r\n"));
-    QVERIFY(read.out.contains("dialogs/errors/disk_full.bmp;Disk full!;;\r\n"));
+    for (const char* line :
+         {"title.png;Welcome to the Harbour;;", "PHOTO.JPG;Photo: Old Lighthouse;;",
+          "banner.gif;New Game;;", "splash.bmp;Loading...;;", "menus/start.png;Start;;",
+          "menus/options.jpg;Options;;", "menus/buttons/ok.png;OK;;",
+          "menus/buttons/cancel.png;Cancel;;", "dialogs/save.gif;Save your progress?;;",
+          "dialogs/errors/disk_full.bmp;Disk full!;;",
+          "dialogs/map.jpeg;Map of the Northern Isles - pan me;;"})
+        QVERIFY2(read.out.contains(QByteArray(line) + "\r\n"), line);
 }
 
 QTEST_GUILESS_MAIN(TestCommandLine)

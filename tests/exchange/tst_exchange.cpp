@@ -67,8 +67,6 @@ class TestExchange : public QObject {
 private Q_SLOTS:
     void roundTrip_data();
     void roundTrip();
-    void listFileThroughFormat_data();
-    void listFileThroughFormat();
     void golden_data();
     void golden();
     void malformed_data();
@@ -97,24 +95,6 @@ void TestExchange::roundTrip()
     QString error;
     QVERIFY2(readBack(format, written(format, awkwardRows()), back, &error), qPrintable(error));
     QCOMPARE(back, awkwardRows());
-}
-
-void TestExchange::listFileThroughFormat_data()
-{
-    roundTrip_data();
-}
-
-// A list file, converted and converted back, is the same file byte for byte.
-void TestExchange::listFileThroughFormat()
-{
-    QFETCH(Format, format);
-    const QByteArray list = "a,b \"c\".png;Source, \"1\";\xF0\x9F\x98\x80 Ziel;\r\n"
-                            "split.png;;first;\r\nsplit.png;;second;\r\nempty.png;;;\r\n";
-    Rows rows;
-    QVERIFY(readBack(Format::ListFile, list, rows));
-    Rows converted;
-    QVERIFY(readBack(format, written(format, rows), converted));
-    QCOMPARE(written(Format::ListFile, converted), list);
 }
 
 void TestExchange::golden_data()
