@@ -74,34 +74,27 @@ void TestCommandLine::exitCodes_data()
     QTest::addColumn<int>("exitCode");
     QTest::addColumn<QString>("stdoutHas");
     QTest::addColumn<QString>("stderrHas");
-    QTest::newRow("version") << QStringList{"--version"} << 0 << "vemarill 1.0.0"
-                             << "";
-    QTest::newRow("help") << QStringList{"--help"} << 0 << "convert IN OUT"
-                          << "";
-    QTest::newRow("command help") << QStringList{"convert", "--help"} << 0 << "--xliff-version"
-                                  << "";
-    QTest::newRow("missing argument") << QStringList{"convert", "list.csv"} << 2 << ""
-                                      << "convert takes 2 argument(s)";
-    QTest::newRow("unknown option") << QStringList{"search", "--bogus", "images"} << 2 << ""
-                                    << "bogus";
-    QTest::newRow("unknown format")
-        << QStringList{"convert", "--to", "doc", "list.csv", "o.x"} << 2 << ""
-        << "Unknown format \"doc\"";
-    QTest::newRow("unknown extension") << QStringList{"convert", "list.csv", "out.doc"} << 2 << ""
-                                       << "out.doc: Unknown file type";
-    QTest::newRow("export without root")
-        << QStringList{"export-html", "list.csv", "-o", "p.htm"} << 2 << ""
-        << "--root";
-    QTest::newRow("missing input") << QStringList{"convert", "gone.csv", "out.xlf"} << 1 << ""
-                                   << "gone.csv: Not a file";
-    QTest::newRow("CSV format error") << QStringList{"convert", "bad.csv", "out.xlf"} << 1 << ""
-                                      << "bad.csv: line 3, column 1: This quoted field";
-    QTest::newRow("DOCTYPE") << QStringList{"convert", "bad.xlf", "out.csv"} << 1 << ""
-                             << "bad.xlf: line 2, column 13: The file has a DOCTYPE";
-    QTest::newRow("ocr without root") << QStringList{"ocr", "list.csv"} << 2 << ""
-                                      << "ocr needs --root DIR";
-    QTest::newRow("missing folder") << QStringList{"search", "nowhere"} << 1 << ""
-                                    << "nowhere: No such folder";
+    const auto row = [](const char* name, const QStringList& arguments, int exitCode,
+                        const char* out, const char* err) {
+        QTest::newRow(name) << arguments << exitCode << out << err;
+    };
+    row("version", {"--version"}, 0, "vemarill 1.0.0", "");
+    row("help", {"--help"}, 0, "convert IN OUT", "");
+    row("command help", {"convert", "--help"}, 0, "--xliff-version", "");
+    row("missing argument", {"convert", "list.csv"}, 2, "", "convert takes 2 argument(s)");
+    row("unknown option", {"search", "--bogus", "images"}, 2, "", "bogus");
+    row("unknown format", {"convert", "--to", "doc", "list.csv", "o.x"}, 2, "",
+        "Unknown format \"doc\"");
+    row("unknown extension", {"convert", "list.csv", "out.doc"}, 2, "",
+        "out.doc: Unknown file type");
+    row("export without root", {"export-html", "list.csv", "-o", "p.htm"}, 2, "", "--root");
+    row("missing input", {"convert", "gone.csv", "out.xlf"}, 1, "", "gone.csv: Not a file");
+    row("CSV format error", {"convert", "bad.csv", "out.xlf"}, 1, "",
+        "bad.csv: line 3, column 1: This quoted field");
+    row("DOCTYPE", {"convert", "bad.xlf", "out.csv"}, 1, "",
+        "bad.xlf: line 2, column 13: The file has a DOCTYPE");
+    row("ocr without root", {"ocr", "list.csv"}, 2, "", "ocr needs --root DIR");
+    row("missing folder", {"search", "nowhere"}, 1, "", "nowhere: No such folder");
 }
 
 void TestCommandLine::exitCodes()
