@@ -7,6 +7,7 @@ export DEBIAN_FRONTEND=noninteractive
 $SUDO apt-get update -q
 $SUDO apt-get install -y -q --no-install-recommends \
     build-essential cmake qt6-base-dev libgl-dev \
+    qt6-tools-dev qt6-l10n-tools qt6-translations-l10n \
     fonts-dejavu-core fonts-droid-fallback \
     libqt6sql6-sqlite libqt6sql6-psql postgresql \
     pkg-config libtesseract-dev tesseract-ocr-eng tesseract-ocr \

@@ -40,4 +40,7 @@ status=$?
 set -e
 rm -rf "$home"
 [[ $status == 124 ]] || fail "/usr/bin/vemarill exited with $status within 3 seconds"
+# The translations travel inside the program: a German desktop gets German.
+LANGUAGE=de /usr/bin/vemarill --help | grep -q '^Aufruf: vemarill' ||
+    fail "/usr/bin/vemarill does not answer in German for LANGUAGE=de"
 echo "package-check: $deb installs and runs ($((SECONDS - started)) s)"

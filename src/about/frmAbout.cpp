@@ -16,11 +16,12 @@ namespace {
 
 const QString kMailAddress = QStringLiteral("info@example.org");
 const QString kWebSite = QStringLiteral("https://vemarill.example.org");
-const QString kDescription = QStringLiteral(
+const char* const kDescription = QT_TRANSLATE_NOOP(
+    "frmAbout",
     "Vemarill lists every image below a folder, so that the text each image shows and its "
     "translation can be noted side by side. The checked rows are saved as a list file or "
     "exported as an HTML page that links to the images.");
-const QString kDisclaimer = QStringLiteral("Written by the Vemarill project.");
+const char* const kDisclaimer = QT_TRANSLATE_NOOP("frmAbout", "Written by the Vemarill project.");
 
 QPointer<frmAbout>& openWindow()
 {
@@ -73,7 +74,7 @@ frmAbout* frmAbout::current()
 QString frmAbout::versionLine(const QString& version)
 {
     const QVersionNumber number = QVersionNumber::fromString(version);
-    return QStringLiteral("Version %1.%2.%3")
+    return tr("Version %1.%2.%3")
         .arg(number.majorVersion())
         .arg(number.minorVersion())
         .arg(number.microVersion());
@@ -91,15 +92,14 @@ void frmAbout::createControls()
     lblTitle->setFont(titleFont);
 
     lblVersion = Platform::placeControl(new QLabel(this), "lblVersion", 1050, 780, 3885, 225);
-    lblDescription = Platform::placeControl(new QLabel(kDescription, this), "lblDescription", 1050,
-                                            1125, 3885, 1170);
+    lblDescription = Platform::placeControl(new QLabel(tr(kDescription), this), "lblDescription",
+                                            1050, 1125, 3885, 1170);
     lblDescription->setWordWrap(true);
     lblDescription->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    lblDisclaimer = Platform::placeControl(new QLabel(kDisclaimer, this), "lblDisclaimer", 240,
+    lblDisclaimer = Platform::placeControl(new QLabel(tr(kDisclaimer), this), "lblDisclaimer", 240,
                                            2625, 3870, 345);
 
-    cmdOK = Platform::placeControl(new QPushButton(QStringLiteral("OK"), this), "cmdOK", 4320, 2625,
-                                   1500, 345);
+    cmdOK = Platform::placeControl(new QPushButton(tr("OK"), this), "cmdOK", 4320, 2625, 1500, 345);
     cmdOK->setDefault(true);
     cmdOK->setAutoDefault(true);
 
@@ -115,7 +115,7 @@ void frmAbout::createControls()
 
 void frmAbout::Form_Load()
 {
-    setWindowTitle(QStringLiteral("About ") + Platform::kApplicationTitle);
+    setWindowTitle(tr("About %1").arg(Platform::kApplicationTitle));
     QString version = QCoreApplication::applicationVersion();
     if (version.isEmpty())
         version = QStringLiteral(VEMARILL_VERSION);

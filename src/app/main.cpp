@@ -1,5 +1,7 @@
+#include "ApplicationIdentity.h"
 #include "CommandLine.h"
 #include "Form1.h"
+#include "Language.h"
 #include "MainWindow.h"
 
 #include <QApplication>
@@ -9,10 +11,8 @@ int main(int argc, char* argv[])
     if (CommandLine::isCommand(argc, argv))
         return CommandLine::run(argc, argv);
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Vemarill"));
-    QApplication::setApplicationVersion(QStringLiteral(VEMARILL_VERSION));
-    QApplication::setOrganizationName(QStringLiteral("Vemarill"));
-    QGuiApplication::setDesktopFileName(QStringLiteral("org.example.Vemarill"));
+    Platform::identifyApplication();
+    Language::install(app);
     MainWindow window;
     window.show();
     window.form()->restoreUnsavedWork();

@@ -1,6 +1,8 @@
 #include "CommandLine.h"
 
+#include "ApplicationIdentity.h"
 #include "CommandSupport.h"
+#include "Language.h"
 
 #include <QCoreApplication>
 #include <cstdio>
@@ -18,20 +20,26 @@ struct Subcommand {
 constexpr Subcommand kSubcommands[] = {
     {"search", &search}, {"export-html", &exportHtml}, {"convert", &convert}, {"ocr", &ocr}};
 
-const char kHelp[] = "Usage: vemarill [COMMAND] [ARGUMENTS]\n"
-                     "Without a command, opens the window.\n"
-                     "\n"
-                     "Commands:\n"
-                     "  search DIR [-o FILE]                 list the images under DIR\n"
-                     "  export-html LIST --root DIR -o PAGE  write LIST's rows as an HTML page\n"
-                     "  convert IN OUT                       convert between list file, CSV,\n"
-                     "                                       TSV and XLIFF (2.0 or 1.2)\n"
-                     "  ocr LIST --root DIR [-l LANGS] [-o FILE]\n"
-                     "                                       read the images' text into\n"
-                     "                                       LIST's Source Texts\n"
-                     "\n"
-                     "\"vemarill COMMAND --help\" describes a command's options.\n"
-                     "Exit codes: 0 done, 1 bad input, 2 wrong usage.\n";
+const char kHelp[] = QT_TRANSLATE_NOOP(
+    "CommandLine", "Usage: vemarill [COMMAND] [ARGUMENTS]\n"
+                   "Without a command, opens the window.\n"
+                   "\n"
+                   "Commands:\n"
+                   "  search DIR [-o FILE]                 list the images under DIR\n"
+                   "  export-html LIST --root DIR -o PAGE  write LIST's rows as an HTML page\n"
+                   "  convert IN OUT                       convert between list file, CSV,\n"
+                   "                                       TSV and XLIFF (2.0 or 1.2)\n"
+                   "  ocr LIST --root DIR [-l LANGS] [-o FILE]\n"
+                   "                                       read the images' text into\n"
+                   "                                       LIST's Source Texts\n"
+                   "\n"
+                   "\"vemarill COMMAND --help\" describes a command's options.\n"
+                   "Exit codes: 0 done, 1 bad input, 2 wrong usage.\n");
+
+QByteArray help()
+{
+    return QCoreApplication::translate("CommandLine", kHelp).toLocal8Bit();
+}
 
 bool isOneOf(const char* argument, std::initializer_list<const char*> names)
 {
@@ -58,8 +66,8 @@ bool isCommand(int argc, char** argv)
 int run(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
-    QCoreApplication::setApplicationName(QStringLiteral("Vemarill"));
-    QCoreApplication::setApplicationVersion(QStringLiteral(VEMARILL_VERSION));
+    Platform::identifyApplication();
+    Language::install(app);
     const QStringList arguments = QCoreApplication::arguments();
     const QString first = arguments.value(1);
     for (const Subcommand& subcommand : kSubcommands) {
@@ -73,10 +81,10 @@ int run(int argc, char** argv)
     if ((first == QLatin1String("--help") || first == QLatin1String("-h") ||
          first == QLatin1String("help")) &&
         arguments.size() == 2) {
-        std::fputs(kHelp, stdout);
+        std::fputs(help().constData(), stdout);
         return Success;
     }
-    std::fputs(kHelp, stderr);
+    std::fputs(help().constData(), stderr);
     return Usage;
 }
 

@@ -2,6 +2,7 @@
 
 #include "CommandLine.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <cstdio>
 
@@ -14,17 +15,19 @@ std::optional<int> parse(QCommandLineParser& parser, const QStringList& argument
     if (!parser.parse(arguments))
         return fail(CommandLine::Usage,
                     parser.errorText() +
-                        QStringLiteral("\nTry \"vemarill %1 --help\".").arg(arguments.value(1)));
+                        QCoreApplication::translate("CommandLine", "\nTry \"vemarill %1 --help\".")
+                            .arg(arguments.value(1)));
     if (parser.isSet(help)) {
         std::fputs(qPrintable(parser.helpText()), stdout);
         return CommandLine::Success;
     }
     // The first positional argument is the subcommand's own name.
     if (parser.positionalArguments().size() != positionals + 1)
-        return fail(
-            CommandLine::Usage,
-            QStringLiteral("%1 takes %2 argument(s).\n").arg(arguments.value(1)).arg(positionals) +
-                parser.helpText());
+        return fail(CommandLine::Usage,
+                    QCoreApplication::translate("CommandLine", "%1 takes %2 argument(s).\n")
+                            .arg(arguments.value(1))
+                            .arg(positionals) +
+                        parser.helpText());
     return std::nullopt;
 }
 
@@ -39,9 +42,11 @@ std::optional<Exchange::Format> namedFormat(const QString& name, int* exitCode)
     const Exchange::Format format = Exchange::formatFromName(name);
     if (format != Exchange::Format::Unknown)
         return format;
-    *exitCode = fail(
-        CommandLine::Usage,
-        QStringLiteral("Unknown format \"%1\": use list, csv, tsv, xliff or xliff12").arg(name));
+    *exitCode =
+        fail(CommandLine::Usage,
+             QCoreApplication::translate(
+                 "CommandLine", "Unknown format \"%1\": use list, csv, tsv, xliff or xliff12")
+                 .arg(name));
     return std::nullopt;
 }
 
@@ -57,7 +62,8 @@ int writeRows(const QString& path, Exchange::Format format, const std::vector<Im
     QFile out;
     if (!out.open(stdout, QIODevice::WriteOnly) ||
         !Exchange::write(out, format, rows, options, &error))
-        return fail(CommandLine::BadInput, QStringLiteral("standard output: ") + error);
+        return fail(CommandLine::BadInput,
+                    QCoreApplication::translate("CommandLine", "standard output: ") + error);
     return CommandLine::Success;
 }
 

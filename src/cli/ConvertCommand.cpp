@@ -1,6 +1,7 @@
 #include "CommandLine.h"
 #include "CommandSupport.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 namespace CommandLine {
@@ -23,29 +24,39 @@ int convert(const QStringList& arguments)
         ".xlf/.xliff XLIFF (2.0 unless --xliff-version 1.2; either is read), .tsv TSV,\n"
         ".csv a list file, except an input whose first line is the CSV header\n"
         "\"Name,Source Text,Target Text,Checked\". A list file's rows count as checked."));
-    parser.addPositionalArgument(QStringLiteral("convert"), QStringLiteral("The command."));
-    parser.addPositionalArgument(QStringLiteral("IN"), QStringLiteral("The file to read."));
-    parser.addPositionalArgument(QStringLiteral("OUT"), QStringLiteral("The file to write."));
-    const QCommandLineOption format(QStringLiteral("format"),
-                                    QStringLiteral("What a .csv IN or OUT is: list or csv."),
-                                    QStringLiteral("FORMAT"));
-    const QCommandLineOption from(QStringLiteral("from"),
-                                  QStringLiteral("IN's format: list, csv, tsv, xliff."),
-                                  QStringLiteral("FORMAT"));
-    const QCommandLineOption to(QStringLiteral("to"),
-                                QStringLiteral("OUT's format: list, csv, tsv, xliff, xliff12."),
-                                QStringLiteral("FORMAT"));
-    const QCommandLineOption xliffVersion(QStringLiteral("xliff-version"),
-                                          QStringLiteral("XLIFF to write: 2.0 (default) or 1.2."),
-                                          QStringLiteral("VERSION"), QStringLiteral("2.0"));
-    const QCommandLineOption sourceLanguage(QStringLiteral("source-language"),
-                                            QStringLiteral("XLIFF source language (en)."),
-                                            QStringLiteral("LANG"), QStringLiteral("en"));
+    parser.addPositionalArgument(QStringLiteral("convert"),
+                                 QCoreApplication::translate("CommandLine", "The command."));
+    parser.addPositionalArgument(QStringLiteral("IN"),
+                                 QCoreApplication::translate("CommandLine", "The file to read."));
+    parser.addPositionalArgument(QStringLiteral("OUT"),
+                                 QCoreApplication::translate("CommandLine", "The file to write."));
+    const QCommandLineOption format(
+        QStringLiteral("format"),
+        QCoreApplication::translate("CommandLine", "What a .csv IN or OUT is: list or csv."),
+        QStringLiteral("FORMAT"));
+    const QCommandLineOption from(
+        QStringLiteral("from"),
+        QCoreApplication::translate("CommandLine", "IN's format: list, csv, tsv, xliff."),
+        QStringLiteral("FORMAT"));
+    const QCommandLineOption to(
+        QStringLiteral("to"),
+        QCoreApplication::translate("CommandLine", "OUT's format: list, csv, tsv, xliff, xliff12."),
+        QStringLiteral("FORMAT"));
+    const QCommandLineOption xliffVersion(
+        QStringLiteral("xliff-version"),
+        QCoreApplication::translate("CommandLine", "XLIFF to write: 2.0 (default) or 1.2."),
+        QStringLiteral("VERSION"), QStringLiteral("2.0"));
+    const QCommandLineOption sourceLanguage(
+        QStringLiteral("source-language"),
+        QCoreApplication::translate("CommandLine", "XLIFF source language (en)."),
+        QStringLiteral("LANG"), QStringLiteral("en"));
     const QCommandLineOption targetLanguage(
-        QStringLiteral("target-language"), QStringLiteral("XLIFF target language (the system's)."),
+        QStringLiteral("target-language"),
+        QCoreApplication::translate("CommandLine", "XLIFF target language (the system's)."),
         QStringLiteral("LANG"), Exchange::XliffOptions::systemLanguage());
-    const QCommandLineOption bom(QStringLiteral("bom"),
-                                 QStringLiteral("Start a CSV or TSV file with a UTF-8 BOM."));
+    const QCommandLineOption bom(
+        QStringLiteral("bom"),
+        QCoreApplication::translate("CommandLine", "Start a CSV or TSV file with a UTF-8 BOM."));
     parser.addOptions({format, from, to, xliffVersion, sourceLanguage, targetLanguage, bom});
     if (const std::optional<int> done = CommandSupport::parse(parser, arguments, 2))
         return *done;
@@ -63,7 +74,8 @@ int convert(const QStringList& arguments)
         if (byName != Exchange::Format::Unknown)
             return byName;
         exitCode = CommandSupport::fail(
-            Usage, QStringLiteral("%1: Unknown file type; name its format with --%2")
+            Usage, QCoreApplication::translate("CommandLine",
+                                               "%1: Unknown file type; name its format with --%2")
                        .arg(path, own.names().constFirst()));
         return std::nullopt;
     };
@@ -79,7 +91,8 @@ int convert(const QStringList& arguments)
         return exitCode;
     const QString version = parser.value(xliffVersion);
     if (version != QLatin1String("2.0") && version != QLatin1String("1.2"))
-        return CommandSupport::fail(Usage, QStringLiteral("--xliff-version is 2.0 or 1.2"));
+        return CommandSupport::fail(
+            Usage, QCoreApplication::translate("CommandLine", "--xliff-version is 2.0 or 1.2"));
     if (*outFormat == Exchange::Format::Xliff20 && version == QLatin1String("1.2"))
         outFormat = Exchange::Format::Xliff12;
 

@@ -4,6 +4,7 @@
 #include "Functions.h"
 #include "ImageListModel.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -14,23 +15,28 @@ namespace CommandLine {
 int exportHtml(const QStringList& arguments)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription(
-        QStringLiteral("Writes the rows of LIST as the HTML page Export to HTML writes."));
-    parser.addPositionalArgument(QStringLiteral("export-html"), QStringLiteral("The command."));
-    parser.addPositionalArgument(QStringLiteral("LIST"),
-                                 QStringLiteral("A list file (or CSV, TSV, XLIFF file)."));
-    const QCommandLineOption root(QStringLiteral("root"),
-                                  QStringLiteral("The image root folder the Names are under."),
-                                  QStringLiteral("DIR"));
-    const QCommandLineOption output({QStringLiteral("o"), QStringLiteral("output")},
-                                    QStringLiteral("The page to write."), QStringLiteral("PAGE"));
+    parser.setApplicationDescription(QCoreApplication::translate(
+        "CommandLine", "Writes the rows of LIST as the HTML page Export to HTML writes."));
+    parser.addPositionalArgument(QStringLiteral("export-html"),
+                                 QCoreApplication::translate("CommandLine", "The command."));
+    parser.addPositionalArgument(
+        QStringLiteral("LIST"),
+        QCoreApplication::translate("CommandLine", "A list file (or CSV, TSV, XLIFF file)."));
+    const QCommandLineOption root(
+        QStringLiteral("root"),
+        QCoreApplication::translate("CommandLine", "The image root folder the Names are under."),
+        QStringLiteral("DIR"));
+    const QCommandLineOption output(
+        {QStringLiteral("o"), QStringLiteral("output")},
+        QCoreApplication::translate("CommandLine", "The page to write."), QStringLiteral("PAGE"));
     parser.addOptions({root, output});
     if (const std::optional<int> done = CommandSupport::parse(parser, arguments, 1))
         return *done;
     if (!parser.isSet(root) || !parser.isSet(output))
-        return CommandSupport::fail(Usage, QStringLiteral("export-html needs --root DIR and -o "
-                                                          "PAGE.\n") +
-                                               parser.helpText());
+        return CommandSupport::fail(
+            Usage, QCoreApplication::translate("CommandLine", "export-html needs --root DIR and -o "
+                                                              "PAGE.\n") +
+                       parser.helpText());
 
     const QString listPath = parser.positionalArguments().at(1);
     std::vector<ImageListRow> rows;

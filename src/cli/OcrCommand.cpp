@@ -7,6 +7,7 @@
 #include "OcrLanguages.h"
 #include "RecognitionPool.h"
 
+#include <QCoreApplication>
 #include <QEventLoop>
 #include <cstdio>
 
@@ -17,32 +18,40 @@ namespace CommandLine {
 int ocr(const QStringList& arguments)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription(
-        QStringLiteral("Reads the text off the images of LIST's rows into their Source Texts."));
-    parser.addPositionalArgument(QStringLiteral("ocr"), QStringLiteral("The command."));
-    parser.addPositionalArgument(QStringLiteral("LIST"),
-                                 QStringLiteral("A list file (or CSV, TSV, XLIFF file)."));
-    const QCommandLineOption root(QStringLiteral("root"),
-                                  QStringLiteral("The image root folder the Names are under."),
-                                  QStringLiteral("DIR"));
-    const QCommandLineOption languages({QStringLiteral("l"), QStringLiteral("languages")},
-                                       QStringLiteral("Recognition languages, as eng+deu "
-                                                      "(default: the window's choice)."),
-                                       QStringLiteral("LANGS"));
-    const QCommandLineOption output({QStringLiteral("o"), QStringLiteral("output")},
-                                    QStringLiteral("Where to write the rows (default: stdout), "
+    parser.setApplicationDescription(QCoreApplication::translate(
+        "CommandLine", "Reads the text off the images of LIST's rows into their Source Texts."));
+    parser.addPositionalArgument(QStringLiteral("ocr"),
+                                 QCoreApplication::translate("CommandLine", "The command."));
+    parser.addPositionalArgument(
+        QStringLiteral("LIST"),
+        QCoreApplication::translate("CommandLine", "A list file (or CSV, TSV, XLIFF file)."));
+    const QCommandLineOption root(
+        QStringLiteral("root"),
+        QCoreApplication::translate("CommandLine", "The image root folder the Names are under."),
+        QStringLiteral("DIR"));
+    const QCommandLineOption languages(
+        {QStringLiteral("l"), QStringLiteral("languages")},
+        QCoreApplication::translate("CommandLine", "Recognition languages, as eng+deu "
+                                                   "(default: the window's choice)."),
+        QStringLiteral("LANGS"));
+    const QCommandLineOption output(
+        {QStringLiteral("o"), QStringLiteral("output")},
+        QCoreApplication::translate("CommandLine", "Where to write the rows (default: stdout), "
                                                    "in the format its extension names."),
-                                    QStringLiteral("FILE"));
-    const QCommandLineOption replace(QStringLiteral("replace"),
-                                     QStringLiteral("Replace Source Texts that are not empty."));
-    const QCommandLineOption perLine(QStringLiteral("one-row-per-line"),
-                                     QStringLiteral("Give each recognised line a row."));
+        QStringLiteral("FILE"));
+    const QCommandLineOption replace(
+        QStringLiteral("replace"),
+        QCoreApplication::translate("CommandLine", "Replace Source Texts that are not empty."));
+    const QCommandLineOption perLine(
+        QStringLiteral("one-row-per-line"),
+        QCoreApplication::translate("CommandLine", "Give each recognised line a row."));
     parser.addOptions({root, languages, output, replace, perLine});
     if (const std::optional<int> done = CommandSupport::parse(parser, arguments, 1))
         return *done;
     if (!parser.isSet(root))
-        return CommandSupport::fail(Usage,
-                                    QStringLiteral("ocr needs --root DIR.\n") + parser.helpText());
+        return CommandSupport::fail(
+            Usage, QCoreApplication::translate("CommandLine", "ocr needs --root DIR.\n") +
+                       parser.helpText());
     const QString chosen =
         parser.isSet(languages) ? parser.value(languages) : OcrLanguages::chosen();
     if (const QString why = OcrEngine::unavailableReason(chosen); !why.isEmpty())
@@ -72,7 +81,8 @@ int ocr(const QStringList& arguments)
         loop.quit();
     });
     if (!pool.recognise(jobs))
-        return CommandSupport::fail(BadInput, QStringLiteral("recognition could not start"));
+        return CommandSupport::fail(
+            BadInput, QCoreApplication::translate("CommandLine", "recognition could not start"));
     loop.exec();
 
     ImageListModel model;

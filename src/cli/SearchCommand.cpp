@@ -2,6 +2,7 @@
 #include "CommandSupport.h"
 #include "Functions.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 namespace CommandLine {
@@ -11,17 +12,23 @@ namespace CommandLine {
 int search(const QStringList& arguments)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription(
-        QStringLiteral("Lists the images under DIR, as Search Images does, as a list file of\n"
+    parser.setApplicationDescription(QCoreApplication::translate(
+        "CommandLine", "Lists the images under DIR, as Search Images does, as a list file of\n"
                        "\"Name;;;\" lines (or in the format -o's extension or --to names)."));
-    parser.addPositionalArgument(QStringLiteral("search"), QStringLiteral("The command."));
-    parser.addPositionalArgument(QStringLiteral("DIR"), QStringLiteral("The image root folder."));
-    const QCommandLineOption output({QStringLiteral("o"), QStringLiteral("output")},
-                                    QStringLiteral("Write to FILE, not to standard output."),
-                                    QStringLiteral("FILE"));
-    const QCommandLineOption to(QStringLiteral("to"),
-                                QStringLiteral("Output format: list, csv, tsv, xliff, xliff12."),
-                                QStringLiteral("FORMAT"));
+    parser.addPositionalArgument(QStringLiteral("search"),
+                                 QCoreApplication::translate("CommandLine", "The command."));
+    parser.addPositionalArgument(
+        QStringLiteral("DIR"),
+        QCoreApplication::translate("CommandLine", "The image root folder."));
+    const QCommandLineOption output(
+        {QStringLiteral("o"), QStringLiteral("output")},
+        QCoreApplication::translate("CommandLine", "Write to FILE, not to standard output."),
+        QStringLiteral("FILE"));
+    const QCommandLineOption to(
+        QStringLiteral("to"),
+        QCoreApplication::translate("CommandLine",
+                                    "Output format: list, csv, tsv, xliff, xliff12."),
+        QStringLiteral("FORMAT"));
     parser.addOptions({output, to});
     if (const std::optional<int> done = CommandSupport::parse(parser, arguments, 1))
         return *done;
@@ -43,16 +50,21 @@ int search(const QStringList& arguments)
 
     const QString folder = parser.positionalArguments().at(1);
     if (!Functions::FolderExists(folder))
-        return CommandSupport::fail(BadInput, QDir::toNativeSeparators(folder) +
-                                                  QStringLiteral(": No such folder"));
+        return CommandSupport::fail(
+            BadInput, QDir::toNativeSeparators(folder) +
+                          QCoreApplication::translate("CommandLine", ": No such folder"));
     const QString root = Functions::WithTrailingSeparator(folder);
     Functions::FoundImages found;
     if (Functions::FindImages(root, found) != Functions::WalkOutcome::Finished)
-        return CommandSupport::fail(BadInput, QDir::toNativeSeparators(folder) +
-                                                  QStringLiteral(": The folder cannot be read"));
+        return CommandSupport::fail(
+            BadInput,
+            QDir::toNativeSeparators(folder) +
+                QCoreApplication::translate("CommandLine", ": The folder cannot be read"));
     for (const QString& skipped : std::as_const(found.UnreadableFolders))
-        CommandSupport::fail(Success, QDir::toNativeSeparators(skipped) +
-                                          QStringLiteral(": Skipped, the folder cannot be read"));
+        CommandSupport::fail(
+            Success,
+            QDir::toNativeSeparators(skipped) +
+                QCoreApplication::translate("CommandLine", ": Skipped, the folder cannot be read"));
 
     std::vector<ImageListRow> rows;
     rows.reserve(static_cast<size_t>(found.Names.size()));

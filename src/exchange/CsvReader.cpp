@@ -2,6 +2,7 @@
 
 #include "XmlText.h"
 
+#include <QCoreApplication>
 #include <QIODevice>
 #include <QStringDecoder>
 #include <algorithm>
@@ -110,7 +111,8 @@ bool CsvReader::Parser::next(QStringList& fields)
                 const qsizetype quote = m_text.indexOf(u'"', m_pos);
                 if (quote < 0)
                     return fail(open, openLine, openLineStart,
-                                QStringLiteral("This quoted field is never closed"));
+                                QCoreApplication::translate("Exchange::CsvReader",
+                                                            "This quoted field is never closed"));
                 for (qsizetype i = m_pos; i < quote; ++i) {
                     const QChar c = m_text[i];
                     if (c == u'\n' || (c == u'\r' && (i + 1 >= size || m_text[i + 1] != u'\n')))
@@ -128,8 +130,10 @@ bool CsvReader::Parser::next(QStringList& fields)
             if (m_pos < size && m_text[m_pos] != m_delimiter && m_text[m_pos] != u'\r' &&
                 m_text[m_pos] != u'\n')
                 return fail(m_pos, m_line, m_lineStart,
-                            QStringLiteral("A closing quote must end its field (a quote inside a "
-                                           "quoted field is written twice)"));
+                            QCoreApplication::translate(
+                                "Exchange::CsvReader",
+                                "A closing quote must end its field (a quote inside a "
+                                "quoted field is written twice)"));
         } else {
             qsizetype end = m_pos;
             while (end < size) {
@@ -138,8 +142,10 @@ bool CsvReader::Parser::next(QStringList& fields)
                     break;
                 if (c == u'"')
                     return fail(end, m_line, m_lineStart,
-                                QStringLiteral("A quote inside a field that does not start with "
-                                               "one (such a field must be quoted)"));
+                                QCoreApplication::translate(
+                                    "Exchange::CsvReader",
+                                    "A quote inside a field that does not start with "
+                                    "one (such a field must be quoted)"));
                 ++end;
             }
             field = m_text.sliced(m_pos, end - m_pos).toString();
@@ -198,14 +204,18 @@ bool CsvReader::readBytes(QByteArrayView bytes, std::vector<ImageListRow>& rows)
         const qsizetype bad = text.indexOf(QChar(QChar::ReplacementCharacter));
         qsizetype lineStart = text.lastIndexOf(u'\n', bad) + 1;
         const qint64 line = QStringView(text).first(bad).count(u'\n') + 1;
-        parser.fail(bad, line, lineStart, QStringLiteral("This is not UTF-8 text"));
+        parser.fail(bad, line, lineStart,
+                    QCoreApplication::translate("Exchange::CsvReader", "This is not UTF-8 text"));
         return fail();
     }
 
     QStringList fields;
     if (parser.atEnd() || !parser.next(fields)) {
         if (parser.error().isEmpty())
-            parser.fail(0, 1, 0, QStringLiteral("The file is empty; it needs at least the header"));
+            parser.fail(
+                0, 1, 0,
+                QCoreApplication::translate("Exchange::CsvReader",
+                                            "The file is empty; it needs at least the header"));
         return fail();
     }
     const qsizetype columns = fields.size();
@@ -214,7 +224,8 @@ bool CsvReader::readBytes(QByteArrayView bytes, std::vector<ImageListRow>& rows)
         header = fields[i].trimmed().compare(kColumns[i], Qt::CaseInsensitive) == 0;
     if (!header) {
         parser.fail(0, 1, 0,
-                    QStringLiteral("The first line must be the header \"%1\"")
+                    QCoreApplication::translate("Exchange::CsvReader",
+                                                "The first line must be the header \"%1\"")
                         .arg(QStringList{kColumns[0], kColumns[1], kColumns[2], kColumns[3]}.join(
                             m_delimiter)));
         return fail();
@@ -230,7 +241,8 @@ bool CsvReader::readBytes(QByteArrayView bytes, std::vector<ImageListRow>& rows)
         if (fields.size() != columns) {
             // At the first field too many, or at the last field of a record too short.
             parser.failAtField(static_cast<size_t>(std::min(fields.size(), columns + 1) - 1),
-                               QStringLiteral("%1 fields where the header has %2")
+                               QCoreApplication::translate("Exchange::CsvReader",
+                                                           "%1 fields where the header has %2")
                                    .arg(fields.size())
                                    .arg(columns));
             return fail();
@@ -240,8 +252,9 @@ bool CsvReader::readBytes(QByteArrayView bytes, std::vector<ImageListRow>& rows)
             const std::optional<bool> checked = checkValue(fields[3]);
             if (!checked) {
                 parser.failAtField(
-                    3,
-                    QStringLiteral("Checked is \"%1\"; it must be 1 or 0").arg(fields[3].left(40)));
+                    3, QCoreApplication::translate("Exchange::CsvReader",
+                                                   "Checked is \"%1\"; it must be 1 or 0")
+                           .arg(fields[3].left(40)));
                 return fail();
             }
             row.checked = *checked;
@@ -249,7 +262,7 @@ bool CsvReader::readBytes(QByteArrayView bytes, std::vector<ImageListRow>& rows)
         found.push_back(std::move(row));
         if (m_progress && found.size() % kProgressEvery == 0 &&
             !m_progress(parser.position(), text.size())) {
-            m_errorString = QStringLiteral("Cancelled");
+            m_errorString = QCoreApplication::translate("Exchange::CsvReader", "Cancelled");
             return false;
         }
     }

@@ -6,6 +6,7 @@
 #include "SaveFile.h"
 #include "XliffReader.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -90,15 +91,17 @@ QString dialogFilter(Format format)
 {
     switch (format) {
     case Format::ListFile:
-        return QStringLiteral("Image list files (*.csv)|*.csv");
+        return QCoreApplication::translate("Exchange", "Image list files (*.csv)|*.csv");
     case Format::Csv:
-        return QStringLiteral("Spreadsheet CSV files (*.csv)|*.csv");
+        return QCoreApplication::translate("Exchange", "Spreadsheet CSV files (*.csv)|*.csv");
     case Format::Tsv:
-        return QStringLiteral("Tab-separated files (*.tsv)|*.tsv");
+        return QCoreApplication::translate("Exchange", "Tab-separated files (*.tsv)|*.tsv");
     case Format::Xliff20:
-        return QStringLiteral("XLIFF 2.0 files (*.xlf *.xliff)|*.xlf *.xliff");
+        return QCoreApplication::translate("Exchange",
+                                           "XLIFF 2.0 files (*.xlf *.xliff)|*.xlf *.xliff");
     case Format::Xliff12:
-        return QStringLiteral("XLIFF 1.2 files (*.xlf *.xliff)|*.xlf *.xliff");
+        return QCoreApplication::translate("Exchange",
+                                           "XLIFF 1.2 files (*.xlf *.xliff)|*.xlf *.xliff");
     case Format::Unknown:
         break;
     }
@@ -115,8 +118,8 @@ QStringList exportFilters()
 
 QString importFilter()
 {
-    return QStringLiteral(
-        "Translation files (*.xlf *.xliff *.csv *.tsv)|*.xlf *.xliff *.csv *.tsv");
+    return QCoreApplication::translate(
+        "Exchange", "Translation files (*.xlf *.xliff *.csv *.tsv)|*.xlf *.xliff *.csv *.tsv");
 }
 
 bool read(QIODevice& device, Format format, std::vector<ImageListRow>& rows, QString* errorString,
@@ -145,7 +148,7 @@ bool read(QIODevice& device, Format format, std::vector<ImageListRow>& rows, QSt
     case Format::Unknown:
         break;
     }
-    return setError(errorString, QStringLiteral("Unknown file format"));
+    return setError(errorString, QCoreApplication::translate("Exchange", "Unknown file format"));
 }
 
 bool readFile(const QString& path, Format format, std::vector<ImageListRow>& rows,
@@ -165,7 +168,8 @@ bool readFile(const QString& path, Format format, std::vector<ImageListRow>& row
     }
     // Only a plain file: a pipe or a device could block or never end.
     if (!QFileInfo(path).isFile())
-        return setError(errorString, shown + QStringLiteral(": Not a file"));
+        return setError(errorString,
+                        shown + QCoreApplication::translate("Exchange", ": Not a file"));
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return setError(errorString, shown + QStringLiteral(": ") + file.errorString());
@@ -206,7 +210,7 @@ bool write(QIODevice& device, Format format, const std::vector<ImageListRow>& ro
     case Format::Unknown:
         break;
     }
-    return setError(errorString, QStringLiteral("Unknown file format"));
+    return setError(errorString, QCoreApplication::translate("Exchange", "Unknown file format"));
 }
 
 bool writeFile(const QString& path, Format format, const std::vector<ImageListRow>& rows,

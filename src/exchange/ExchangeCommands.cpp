@@ -6,6 +6,7 @@
 #include "ImageCount.h"
 #include "ImageListModel.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 namespace ExchangeCommands {
@@ -14,14 +15,14 @@ namespace {
 
 void warn(QWidget* parent, const QString& text)
 {
-    Platform::showMessage({parent, text, Platform::kWarningTitle, Platform::MessageIcon::Warning});
+    Platform::showMessage({parent, text, Platform::warningTitle(), Platform::MessageIcon::Warning});
 }
 
 // Appended rows come last, in the file's order, with the file's check.
 void apply(ImageListModel& model, const Exchange::ImportPlan& plan,
            const std::vector<ImageListRow>& fileRows, bool append)
 {
-    model.beginEditGroup(QStringLiteral("Import"));
+    model.beginEditGroup(QCoreApplication::translate("ExchangeCommands", "Import"));
     for (const Exchange::ImportPlan::Change& change : plan.changes) {
         model.setText(change.row, ImageListModel::SourceText, change.after.sourceText);
         model.setText(change.row, ImageListModel::TargetText, change.after.targetText);
@@ -46,7 +47,8 @@ std::optional<QString> ExportAs(QWidget* parent, CommonDialog& dialog, const Ima
                                 const Exchange::WriteOptions& options)
 {
     const QStringList filters = Exchange::exportFilters();
-    dialog.dialogTitle = QStringLiteral("Export the image list as...");
+    dialog.dialogTitle =
+        QCoreApplication::translate("ExchangeCommands", "Export the image list as...");
     dialog.filter = filters.join(QLatin1Char('|'));
     dialog.flags = 2;
     dialog.filterIndex = std::clamp(dialog.filterIndex, 1, static_cast<int>(filters.size()));
@@ -63,7 +65,9 @@ std::optional<QString> ExportAs(QWidget* parent, CommonDialog& dialog, const Ima
     const Exchange::Format format = Exchange::formatForFile(path, filter);
     QString error;
     if (!Exchange::writeFile(path, format, model.rows(), options, &error)) {
-        warn(parent, QStringLiteral("The list could not be exported to %1:\n%2").arg(path, error));
+        warn(parent, QCoreApplication::translate("ExchangeCommands",
+                                                 "The list could not be exported to %1:\n%2")
+                         .arg(path, error));
         return std::nullopt;
     }
     return path;
@@ -71,7 +75,7 @@ std::optional<QString> ExportAs(QWidget* parent, CommonDialog& dialog, const Ima
 
 std::optional<QString> Import(QWidget* parent, CommonDialog& dialog, ImageListModel& model)
 {
-    dialog.dialogTitle = QStringLiteral("Import texts from...");
+    dialog.dialogTitle = QCoreApplication::translate("ExchangeCommands", "Import texts from...");
     dialog.filter = Exchange::importFilter();
     dialog.filterIndex = 1;
     if (!dialog.showOpen())
@@ -82,7 +86,9 @@ std::optional<QString> Import(QWidget* parent, CommonDialog& dialog, ImageListMo
     QString error;
     bool read = false;
     const bool finished = Platform::runInBackground(
-        parent, QStringLiteral("Reading %1...").arg(QFileInfo(path).fileName()),
+        parent,
+        QCoreApplication::translate("ExchangeCommands", "Reading %1...")
+            .arg(QFileInfo(path).fileName()),
         [&](const Platform::TaskReport& report) {
             read = Exchange::readFile(path, format, fileRows, &error, report);
         });
@@ -99,16 +105,21 @@ std::optional<QString> Import(QWidget* parent, CommonDialog& dialog, ImageListMo
         enum { Append, Skip, Cancel };
         const int answer = Platform::askQuestion(
             {parent,
-             QStringLiteral("%L1 rows of the file are not in the list. Append them at its end?")
+             QCoreApplication::translate(
+                 "ExchangeCommands",
+                 "%L1 rows of the file are not in the list. Append them at its end?")
                  .arg(plan.unmatched.size()),
              Platform::kApplicationTitle,
-             {QStringLiteral("Append"), QStringLiteral("Skip"), QStringLiteral("Cancel")}});
+             {QCoreApplication::translate("ExchangeCommands", "Append"),
+              QCoreApplication::translate("ExchangeCommands", "Skip"),
+              QCoreApplication::translate("ExchangeCommands", "Cancel")}});
         if (answer == Cancel)
             return std::nullopt;
         append = answer == Append;
     }
     apply(model, plan, fileRows, append);
-    return QStringLiteral("Imported %1: %L2 rows matched, %L3 changed, %L4 appended.")
+    return QCoreApplication::translate("ExchangeCommands",
+                                       "Imported %1: %L2 rows matched, %L3 changed, %L4 appended.")
         .arg(QFileInfo(path).fileName())
         .arg(plan.matched)
         .arg(plan.changes.size())

@@ -2,6 +2,7 @@
 
 #include "XmlText.h"
 
+#include <QCoreApplication>
 #include <QIODevice>
 #include <QXmlStreamReader>
 
@@ -35,8 +36,9 @@ bool XliffReader::read(QIODevice& device, std::vector<ImageListRow>& rows)
     while (!xml.atEnd() && !xml.hasError()) {
         xml.readNext();
         if (xml.tokenType() == QXmlStreamReader::DTD) {
-            xml.raiseError(QStringLiteral("The file has a DOCTYPE, which XLIFF does not use; "
-                                          "it is refused, and nothing it declares is read"));
+            xml.raiseError(QCoreApplication::translate(
+                "Exchange::XliffReader", "The file has a DOCTYPE, which XLIFF does not use; "
+                                         "it is refused, and nothing it declares is read"));
         } else if (xml.isStartElement() && !sawRoot) {
             sawRoot = true;
             if (readRoot(xml))
@@ -44,7 +46,8 @@ bool XliffReader::read(QIODevice& device, std::vector<ImageListRow>& rows)
         }
     }
     if (!xml.hasError() && !sawRoot)
-        xml.raiseError(QStringLiteral("The file holds no XML element"));
+        xml.raiseError(
+            QCoreApplication::translate("Exchange::XliffReader", "The file holds no XML element"));
     if (xml.hasError())
         return fail(xml);
     rows = std::move(found);
@@ -54,14 +57,18 @@ bool XliffReader::read(QIODevice& device, std::vector<ImageListRow>& rows)
 bool XliffReader::readRoot(QXmlStreamReader& xml)
 {
     if (xml.name() != QLatin1String("xliff")) {
-        xml.raiseError(QStringLiteral("The document is <%1>, not <xliff>").arg(xml.name()));
+        xml.raiseError(QCoreApplication::translate("Exchange::XliffReader",
+                                                   "The document is <%1>, not <xliff>")
+                           .arg(xml.name()));
         return false;
     }
     m_namespace = xml.namespaceUri().toString();
     if (m_namespace != kXliff20 && m_namespace != kXliff12) {
-        xml.raiseError(QStringLiteral("The <xliff> element is in the namespace \"%1\", not in "
-                                      "XLIFF 2.0's (%2) or 1.2's (%3)")
-                           .arg(m_namespace, kXliff20, kXliff12));
+        xml.raiseError(
+            QCoreApplication::translate("Exchange::XliffReader",
+                                        "The <xliff> element is in the namespace \"%1\", not in "
+                                        "XLIFF 2.0's (%2) or 1.2's (%3)")
+                .arg(m_namespace, kXliff20, kXliff12));
         return false;
     }
     m_version = m_namespace == kXliff20 ? XliffVersion::V2_0 : XliffVersion::V1_2;
@@ -74,7 +81,9 @@ void XliffReader::readContainer(QXmlStreamReader& xml, std::vector<ImageListRow>
                                 const QIODevice& device)
 {
     if (depth > kMaxDepth) {
-        xml.raiseError(QStringLiteral("Elements nested more than %1 deep").arg(kMaxDepth));
+        xml.raiseError(QCoreApplication::translate("Exchange::XliffReader",
+                                                   "Elements nested more than %1 deep")
+                           .arg(kMaxDepth));
         return;
     }
     const bool v2 = m_version == XliffVersion::V2_0;
@@ -115,8 +124,10 @@ void XliffReader::readUnit(QXmlStreamReader& xml, std::vector<ImageListRow>& row
     // surrogates, which the reader passes on but no XML file can hold.
     for (const QString* text : {&row.name, &row.sourceText, &row.targetText}) {
         if (const qsizetype at = XmlText::firstUnwritable(*text); at >= 0) {
-            xml.raiseError(QStringLiteral("The unit holds U+%1, which XML cannot carry")
-                               .arg(text->at(at).unicode(), 4, 16, QLatin1Char('0')));
+            xml.raiseError(
+                QCoreApplication::translate("Exchange::XliffReader",
+                                            "The unit holds U+%1, which XML cannot carry")
+                    .arg(text->at(at).unicode(), 4, 16, QLatin1Char('0')));
             return;
         }
     }
@@ -153,7 +164,7 @@ bool XliffReader::keepGoing(QXmlStreamReader& xml, const QIODevice& device)
     if (!m_progress || m_progress(device.pos(), device.size()))
         return true;
     m_cancelled = true;
-    xml.raiseError(QStringLiteral("Cancelled"));
+    xml.raiseError(QCoreApplication::translate("Exchange::XliffReader", "Cancelled"));
     return false;
 }
 
@@ -163,8 +174,9 @@ bool XliffReader::fail(QXmlStreamReader& xml)
     m_errorColumn = xml.columnNumber() + 1;
     QString message = xml.errorString();
     if (xml.error() == QXmlStreamReader::PrematureEndOfDocumentError)
-        message = QStringLiteral("The document ends before its elements are closed (a cut-off "
-                                 "file?)");
+        message = QCoreApplication::translate(
+            "Exchange::XliffReader", "The document ends before its elements are closed (a cut-off "
+                                     "file?)");
     m_errorString = m_cancelled ? message
                                 : XmlText::position(m_errorLine, m_errorColumn) +
                                       QStringLiteral(": ") + message;

@@ -2,6 +2,7 @@
 
 #include "Crc32.h"
 
+#include <QCoreApplication>
 #include <QIODevice>
 #include <QtEndian>
 #include <cstring>
@@ -127,7 +128,8 @@ bool write(QIODevice& device, const JournalSnapshot& snapshot, QString* errorStr
     const QByteArray bytes = serialise(snapshot);
     if (bytes.isEmpty()) {
         if (errorString)
-            *errorString = QStringLiteral("The rows are too large for a journal");
+            *errorString = QCoreApplication::translate("JournalFormat",
+                                                       "The rows are too large for a journal");
         return false;
     }
     if (device.write(bytes) != bytes.size()) {
@@ -145,25 +147,31 @@ Status read(QIODevice& device, JournalSnapshot& snapshot, QString* errorString)
     const QByteArray header = device.read(kHeaderSize);
     if (header.size() < qsizetype(sizeof kMagic) ||
         std::memcmp(header.constData(), kMagic, sizeof kMagic) != 0)
-        return fail(Status::Corrupt, errorString, QStringLiteral("Not a recovery journal"));
+        return fail(Status::Corrupt, errorString,
+                    QCoreApplication::translate("JournalFormat", "Not a recovery journal"));
     if (header.size() < kHeaderSize)
-        return fail(Status::Corrupt, errorString, QStringLiteral("The journal is truncated"));
+        return fail(Status::Corrupt, errorString,
+                    QCoreApplication::translate("JournalFormat", "The journal is truncated"));
     const quint32 version = qFromLittleEndian<quint32>(header.constData() + 8);
     if (version > kVersion)
-        return fail(
-            Status::NewerVersion, errorString,
-            QStringLiteral("The journal was written by a newer version (format %1)").arg(version));
+        return fail(Status::NewerVersion, errorString,
+                    QCoreApplication::translate(
+                        "JournalFormat", "The journal was written by a newer version (format %1)")
+                        .arg(version));
     if (version == 0)
-        return fail(Status::Corrupt, errorString, QStringLiteral("The journal is damaged"));
+        return fail(Status::Corrupt, errorString,
+                    QCoreApplication::translate("JournalFormat", "The journal is damaged"));
     const quint32 crc = qFromLittleEndian<quint32>(header.constData() + 12);
     const quint64 size = qFromLittleEndian<quint64>(header.constData() + 16);
 
     const QByteArray payload = device.readAll();
     if (quint64(payload.size()) < size)
-        return fail(Status::Corrupt, errorString, QStringLiteral("The journal is truncated"));
+        return fail(Status::Corrupt, errorString,
+                    QCoreApplication::translate("JournalFormat", "The journal is truncated"));
     if (quint64(payload.size()) > size || crc32(payload.constData(), payload.size()) != crc)
         return fail(Status::Corrupt, errorString,
-                    QStringLiteral("The journal is damaged (checksum mismatch)"));
+                    QCoreApplication::translate("JournalFormat",
+                                                "The journal is damaged (checksum mismatch)"));
 
     // Past the checksum a malformed payload means a writer fault, not a torn
     // file; it is still refused rather than half read.
@@ -184,7 +192,8 @@ Status read(QIODevice& device, JournalSnapshot& snapshot, QString* errorString)
     }
     if (!ok || in.left() != 0)
         return fail(Status::Corrupt, errorString,
-                    QStringLiteral("The journal is damaged (malformed rows)"));
+                    QCoreApplication::translate("JournalFormat",
+                                                "The journal is damaged (malformed rows)"));
     snapshot = std::move(result);
     return Status::Ok;
 }

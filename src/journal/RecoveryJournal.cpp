@@ -131,7 +131,7 @@ RecoveryJournal::Outcome RecoveryJournal::write(const std::shared_ptr<Shared>& s
 {
     const QByteArray bytes = JournalFormat::serialise(snapshot);
     if (bytes.isEmpty())
-        return {false, false, QStringLiteral("The rows are too large for a journal")};
+        return {false, false, tr("The rows are too large for a journal")};
     // The folder may have been removed under a running instance.
     QDir().mkpath(QFileInfo(path).path());
     QSaveFile file(path);

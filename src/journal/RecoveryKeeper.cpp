@@ -19,10 +19,10 @@ RecoveryKeeper::RecoveryKeeper(QWidget* window, ImageListDocument& document, Roo
         if (std::exchange(m_warned, true))
             return;
         Platform::showMessage({m_window,
-                               QStringLiteral("Unsaved work cannot be kept for recovery after a "
-                                              "crash:\n") +
+                               tr("Unsaved work cannot be kept for recovery after a "
+                                  "crash:\n") +
                                    message,
-                               Platform::kWarningTitle, Platform::MessageIcon::Warning});
+                               Platform::warningTitle(), Platform::MessageIcon::Warning});
     });
 }
 
@@ -68,20 +68,18 @@ void RecoveryKeeper::offerRestore(const Restore& restore)
     QString error;
     if (RecoveryJournal::read(newest.path, snapshot, &error) != JournalFormat::Status::Ok) {
         m_journal.setAside(newest.path);
-        Platform::showMessage(
-            {m_window,
-             QStringLiteral("The unsaved work from %1 cannot be restored (%2). Its file was "
-                            "kept as %3.bad.")
-                 .arg(when, error, newest.path),
-             Platform::kApplicationTitle, Platform::MessageIcon::Warning});
+        Platform::showMessage({m_window,
+                               tr("The unsaved work from %1 cannot be restored (%2). Its file was "
+                                  "kept as %3.bad.")
+                                   .arg(when, error, newest.path),
+                               Platform::kApplicationTitle, Platform::MessageIcon::Warning});
         return;
     }
     enum { RestoreIt, Discard, Later };
-    const int answer = Platform::askQuestion(
-        {m_window,
-         QStringLiteral("Restore the unsaved work from %1?").arg(when),
-         Platform::kApplicationTitle,
-         {QStringLiteral("Restore"), QStringLiteral("Discard"), QStringLiteral("Later")}});
+    const int answer = Platform::askQuestion({m_window,
+                                              tr("Restore the unsaved work from %1?").arg(when),
+                                              Platform::kApplicationTitle,
+                                              {tr("Restore"), tr("Discard"), tr("Later")}});
     if (answer == RestoreIt) {
         restore(snapshot);
         m_journal.adopt(newest.path);

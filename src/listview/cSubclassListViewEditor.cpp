@@ -169,7 +169,7 @@ void cSubclassListView::CommitEdit()
     // The text and the split it may make are one step to undo.
     ImageListModel* model = mListView ? mListView->imageListModel() : nullptr;
     if (model)
-        model->beginEditGroup(QStringLiteral("Edit"));
+        model->beginEditGroup(QCoreApplication::translate("cSubclassListView", "Edit"));
     if (open) {
         bool Cancel = false;
         if (text != mtextBox->property(kTagProperty).toString()) {

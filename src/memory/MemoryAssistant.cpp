@@ -4,8 +4,8 @@
 #include "ImageListModel.h"
 
 #include <QLocale>
-#include <QWidget>
 #include <QSettings>
+#include <QWidget>
 
 MemoryAssistant::MemoryAssistant(QWidget* window, ImageListModel& model,
                                  std::function<QString()> project)
@@ -13,10 +13,10 @@ MemoryAssistant::MemoryAssistant(QWidget* window, ImageListModel& model,
 {
     connect(&m_memory, &TranslationMemory::disabled, this, [this](const QString& why) {
         Platform::showMessage({m_window,
-                               QStringLiteral("The translation memory is switched off until "
-                                              "Vemarill restarts: %1")
+                               tr("The translation memory is switched off until "
+                                  "Vemarill restarts: %1")
                                    .arg(why),
-                               Platform::kWarningTitle, Platform::MessageIcon::Warning});
+                               Platform::warningTitle(), Platform::MessageIcon::Warning});
     });
     connect(&model, &ImageListModel::textEdited, this,
             [this](int row, ImageListModel::Column column, const QString&) {
@@ -81,7 +81,7 @@ int MemoryAssistant::fillFromMemory(const QList<int>& rows)
 {
     int filled = 0;
     m_filling = true; // the memory's own texts go back to it unchanged
-    m_model.beginEditGroup(QStringLiteral("Fill from Memory"));
+    m_model.beginEditGroup(tr("Fill from Memory"));
     for (const int row : rows) {
         const ImageListRow& r = m_model.row(row);
         if (r.sourceText.isEmpty() || !r.targetText.isEmpty())

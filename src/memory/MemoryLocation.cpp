@@ -1,5 +1,6 @@
 #include "MemoryLocation.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QSettings>
 #include <QStandardPaths>
@@ -37,12 +38,13 @@ MemoryLocation MemoryLocation::fromText(const QString& text, QString* errorStrin
         return MemoryLocation{Backend::PostgreSQL, {}, {}, 5432, {}, {}, {}};
     };
     if (!url.isValid() || url.host().isEmpty())
-        return fail(
-            QStringLiteral("Not a PostgreSQL address: %1").arg(url.toString(QUrl::RemovePassword)));
+        return fail(QCoreApplication::translate("MemoryLocation", "Not a PostgreSQL address: %1")
+                        .arg(url.toString(QUrl::RemovePassword)));
     // A password in the address would end up in settings or shell history.
     if (!url.password().isEmpty())
-        return fail(QStringLiteral("Leave the password out of the memory's address; put it in "
-                                   "PGPASSWORD or ~/.pgpass instead."));
+        return fail(QCoreApplication::translate(
+            "MemoryLocation", "Leave the password out of the memory's address; put it in "
+                              "PGPASSWORD or ~/.pgpass instead."));
     location.host = url.host();
     location.port = url.port(5432);
     location.user = url.userName();
@@ -52,8 +54,9 @@ MemoryLocation MemoryLocation::fromText(const QString& text, QString* errorStrin
     QStringList options;
     for (const auto& [key, value] : QUrlQuery(url).queryItems(QUrl::FullyDecoded)) {
         if (key.compare(QLatin1String("password"), Qt::CaseInsensitive) == 0)
-            return fail(QStringLiteral("Leave the password out of the memory's address; put it "
-                                       "in PGPASSWORD or ~/.pgpass instead."));
+            return fail(QCoreApplication::translate(
+                "MemoryLocation", "Leave the password out of the memory's address; put it "
+                                  "in PGPASSWORD or ~/.pgpass instead."));
         options << key + QLatin1Char('=') + value;
     }
     if (!options.join(QLatin1Char(';')).contains(QLatin1String("connect_timeout")))

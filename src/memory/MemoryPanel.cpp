@@ -30,23 +30,21 @@ void MemoryPanel::refresh()
     m_list->clear();
     const auto& suggestions = m_assistant.suggestions();
     if (m_assistant.suggestedRow() < 0)
-        m_heading->setText(QStringLiteral("Select a row to see earlier translations."));
+        m_heading->setText(tr("Select a row to see earlier translations."));
     else if (suggestions.empty())
-        m_heading->setText(QStringLiteral("No earlier translation of this Source Text."));
+        m_heading->setText(tr("No earlier translation of this Source Text."));
     else
-        m_heading->setText(QStringLiteral("Earlier translations (Ctrl+1 to Ctrl+%1 takes one):")
-                               .arg(suggestions.size()));
+        m_heading->setText(
+            tr("Earlier translations (Ctrl+1 to Ctrl+%1 takes one):").arg(suggestions.size()));
     for (size_t i = 0; i < suggestions.size(); ++i) {
         const Suggestion& s = suggestions[i];
         QString origin = s.origin.name;
         if (!s.origin.user.isEmpty())
             origin += QStringLiteral(", ") + s.origin.user;
-        auto* item = new QListWidgetItem(QStringLiteral("%1. %2%  %3\n     %4")
-                                             .arg(i + 1)
-                                             .arg(qRound(s.score * 100))
-                                             .arg(s.target, origin),
-                                         m_list);
-        item->setToolTip(QStringLiteral("Source: %1\nUsed %2 time(s); %3")
+        auto* item = new QListWidgetItem(
+            tr("%1. %2%  %3\n     %4").arg(i + 1).arg(qRound(s.score * 100)).arg(s.target, origin),
+            m_list);
+        item->setToolTip(tr("Source: %1\nUsed %2 time(s); %3")
                              .arg(s.source)
                              .arg(s.useCount)
                              .arg(s.origin.project));

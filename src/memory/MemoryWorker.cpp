@@ -95,8 +95,7 @@ void MemoryWorker::store(const std::vector<MemoryUnit>& units, bool imported)
 void MemoryWorker::exportTmx(const QString& path, const QString& sourceLanguage)
 {
     if (!usable()) {
-        Q_EMIT exportFinished(path, false,
-                              QStringLiteral("The translation memory is switched off."));
+        Q_EMIT exportFinished(path, false, tr("The translation memory is switched off."));
         return;
     }
     bool databaseFailed = false;

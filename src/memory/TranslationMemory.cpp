@@ -40,7 +40,7 @@ bool TranslationMemory::open()
     const MemoryLocation location = MemoryLocation::resolve(QSettings(), &error);
     if (!location.isValid()) {
         m_location = location;
-        switchOff(error.isEmpty() ? QStringLiteral("no database is set") : error);
+        switchOff(error.isEmpty() ? tr("no database is set") : error);
         return false;
     }
     return open(location);
@@ -86,8 +86,8 @@ void TranslationMemory::switchOff(const QString& reason)
 {
     if (m_shared->off.exchange(true))
         return;
-    m_disabledReason = QStringLiteral("The translation memory (%1) is switched off until "
-                                      "Vemarill restarts: %2.")
+    m_disabledReason = tr("The translation memory (%1) is switched off until "
+                          "Vemarill restarts: %2.")
                            .arg(m_location.displayName(), reason);
     Q_EMIT disabled(m_disabledReason);
 }

@@ -3,6 +3,7 @@
 #include "EntrySplit.h"
 #include "ImageListModel.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 namespace OcrApply {
@@ -33,7 +34,7 @@ int applyTo(ImageListModel& model, const QMap<int, OcrResult>& results,
     // still to be written.
     std::sort(texts.begin(), texts.end(),
               [](const OcrRowText& a, const OcrRowText& b) { return a.row > b.row; });
-    model.beginEditGroup(QStringLiteral("Recognise Text"));
+    model.beginEditGroup(QCoreApplication::translate("OcrApply", "Recognise Text"));
     for (const OcrRowText& text : std::as_const(texts)) {
         const int confidence = qRound(results.value(text.row).lowestConfidence());
         int rows = 1;

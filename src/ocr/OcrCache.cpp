@@ -20,11 +20,6 @@ constexpr int kFormat = 1;
 // Far above any sane entry: a huge file in the cache folder is not ours.
 constexpr qint64 kMaxEntryBytes = 4 * 1024 * 1024;
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("OcrCache", text);
-}
-
 bool fail(QString* errorString, const QString& message)
 {
     if (errorString)

@@ -2,6 +2,7 @@
 
 #include "OcrResult.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <optional>
 
@@ -28,6 +29,8 @@ struct OcrCacheKey {
 // An entry that cannot be read, is damaged or holds another key is a miss,
 // and the next store replaces it.
 class OcrCache {
+    Q_DECLARE_TR_FUNCTIONS(OcrCache)
+
 public:
     // folder empty: CacheLocation/ocr.
     explicit OcrCache(const QString& folder = {});

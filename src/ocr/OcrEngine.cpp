@@ -11,11 +11,6 @@ namespace {
 // Raise when a change to the preparation or the reading changes results.
 constexpr int kRecipeRevision = 2;
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("OcrEngine", text);
-}
-
 bool isPoor(const OcrResult& result)
 {
     return result.isEmpty() || result.meanConfidence() < OcrEngine::kPoorConfidence;

@@ -2,6 +2,7 @@
 
 #include "OcrResult.h"
 
+#include <QCoreApplication>
 #include <QImage>
 #include <QString>
 #include <memory>
@@ -17,6 +18,8 @@ class TesseractPass;
 // reading is poor (no text, or a mean confidence under kPoorConfidence), the
 // inverted image is read too and the better reading kept.
 class OcrEngine {
+    Q_DECLARE_TR_FUNCTIONS(OcrEngine)
+
 public:
     static constexpr double kPoorConfidence = 70;
 

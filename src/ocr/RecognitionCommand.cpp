@@ -37,16 +37,16 @@ bool RecognitionCommand::run(const QList<int>& rows, const QString& rootFolder)
     if (rows.isEmpty() || isRunning())
         return false;
     QSettings settings;
-    const auto options = Platform::askOptions(
-        {m_window,
-         QStringLiteral("Recognise Text"),
-         QStringLiteral("Read the text of %1 image(s) into Source Text (languages: %2).")
-             .arg(rows.size())
-             .arg(OcrLanguages::chosen()),
-         {QStringLiteral("Replace existing texts"), QStringLiteral("One row per recognised line")},
-         {settings.value(kReplaceKey, false).toBool(),
-          settings.value(kOneRowPerLineKey, false).toBool()},
-         QStringLiteral("Recognise")});
+    const auto options =
+        Platform::askOptions({m_window,
+                              tr("Recognise Text"),
+                              tr("Read the text of %1 image(s) into Source Text (languages: %2).")
+                                  .arg(rows.size())
+                                  .arg(OcrLanguages::chosen()),
+                              {tr("Replace existing texts"), tr("One row per recognised line")},
+                              {settings.value(kReplaceKey, false).toBool(),
+                               settings.value(kOneRowPerLineKey, false).toBool()},
+                              tr("Recognise")});
     if (!options)
         return false;
     settings.setValue(kReplaceKey, options->value(0));
@@ -67,9 +67,8 @@ bool RecognitionCommand::run(const QList<int>& rows, const QString& rootFolder)
     if (!m_pool.recognise(jobs))
         return false;
     // Not modal: the grid stays usable while the images are read.
-    m_progress =
-        new QProgressDialog(QStringLiteral("Recognising text..."), QStringLiteral("Cancel"), 0,
-                            static_cast<int>(jobs.size()), m_window);
+    m_progress = new QProgressDialog(tr("Recognising text..."), tr("Cancel"), 0,
+                                     static_cast<int>(jobs.size()), m_window);
     m_progress->setObjectName(QStringLiteral("RecognitionProgress"));
     m_progress->setWindowTitle(QStringLiteral("Vemarill"));
     m_progress->setAttribute(Qt::WA_DeleteOnClose);

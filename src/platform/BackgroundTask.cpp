@@ -1,5 +1,6 @@
 #include "BackgroundTask.h"
 
+#include <QCoreApplication>
 #include <QEventLoop>
 #include <QFutureWatcher>
 #include <QProgressDialog>
@@ -26,7 +27,8 @@ bool runInBackground(QWidget* parent, const QString& label,
         });
     }));
 
-    QProgressDialog progress(label, QStringLiteral("Cancel"), 0, 0, parent);
+    QProgressDialog progress(label, QCoreApplication::translate("Platform", "Cancel"), 0, 0,
+                             parent);
     progress.setObjectName(QStringLiteral("TaskProgress"));
     progress.setWindowTitle(QStringLiteral("Vemarill"));
     progress.setWindowModality(Qt::WindowModal);

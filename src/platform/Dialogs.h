@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -90,8 +91,14 @@ void setOptionsHandler(OptionsHandler handler);
 QString toQtNameFilter(const QString& filter);
 
 // The user-facing failure texts shared by several commands.
-inline const QString kCantAccessFile = QStringLiteral("Can't access file!");
-inline const QString kWarningTitle = QStringLiteral("Warning");
+inline QString cantAccessFile()
+{
+    return QCoreApplication::translate("Platform", "Can't access file!");
+}
+inline QString warningTitle()
+{
+    return QCoreApplication::translate("Platform", "Warning");
+}
 inline const QString kApplicationTitle = QStringLiteral("Vemarill");
 
 } // namespace Platform

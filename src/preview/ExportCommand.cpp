@@ -4,13 +4,15 @@
 #include "ExportHTML.h"
 #include "ImageListCommands.h"
 
+#include <QCoreApplication>
+
 namespace ExportHTML {
 
 bool ExportToHTML(QWidget* parent, CommonDialog& dialog, const ImageListModel& list,
                   const QString& rootFolder)
 {
-    dialog.dialogTitle = QStringLiteral("Specify an HTML file...");
-    dialog.filter = QStringLiteral("HTML files (*.htm)|*.htm");
+    dialog.dialogTitle = QCoreApplication::translate("ExportHTML", "Specify an HTML file...");
+    dialog.filter = QCoreApplication::translate("ExportHTML", "HTML files (*.htm)|*.htm");
     dialog.flags = 2;
     if (!dialog.showSave())
         return false;

@@ -117,7 +117,7 @@ void appendHeadBlock(QString& out, const ImageListModel& list, const Page& page)
     out += QLatin1String("\r\n\r\n<TR>\r\n");
     for (int column = 0; column < list.columnCount(); ++column)
         appendLine(out, QLatin1String("<TH>"),
-                   list.headerData(column, Qt::Horizontal, Qt::DisplayRole).toString(),
+                   list.headerData(column, Qt::Horizontal, Qt::EditRole).toString(),
                    QLatin1String("</TH>"));
     out += QLatin1String("</TR>\r\n\r\n");
 }

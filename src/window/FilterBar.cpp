@@ -9,24 +9,24 @@
 
 FilterBar::FilterBar(QWidget* parent)
     : QWidget(parent), m_text(new QLineEdit(this)),
-      m_untranslated(new QCheckBox(QStringLiteral("Untranslated only"), this)),
-      m_checked(new QCheckBox(QStringLiteral("Checked only"), this))
+      m_untranslated(new QCheckBox(tr("Untranslated only"), this)),
+      m_checked(new QCheckBox(tr("Checked only"), this))
 {
     setObjectName(QStringLiteral("FilterBar"));
     m_text->setObjectName(QStringLiteral("FilterText"));
-    m_text->setPlaceholderText(QStringLiteral("Name, Source or Target Text contains..."));
+    m_text->setPlaceholderText(tr("Name, Source or Target Text contains..."));
     m_text->setClearButtonEnabled(true);
     m_text->installEventFilter(this);
     m_untranslated->setObjectName(QStringLiteral("FilterUntranslated"));
     m_checked->setObjectName(QStringLiteral("FilterChecked"));
     auto* closeButton = new QToolButton(this);
     closeButton->setObjectName(QStringLiteral("FilterClose"));
-    closeButton->setText(QStringLiteral("Close"));
-    closeButton->setToolTip(QStringLiteral("Close the filter and show every row (Esc)"));
+    closeButton->setText(tr("Close"));
+    closeButton->setToolTip(tr("Close the filter and show every row (Esc)"));
 
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(4, 2, 4, 2);
-    auto* label = new QLabel(QStringLiteral("&Filter:"), this);
+    auto* label = new QLabel(tr("&Filter:"), this);
     label->setBuddy(m_text);
     layout->addWidget(label);
     layout->addWidget(m_text, 1);

@@ -28,22 +28,20 @@
 
 namespace {
 
-const QString kListToolTip =
-    QStringLiteral("Right click to edit an image in your default image editor. Press spacebar to "
-                   "check/uncheck an item. Put \" | \" to create a new row for the same image.");
+const char* const kListToolTip = QT_TRANSLATE_NOOP(
+    "Form1", "Right click to edit an image in your default image editor. Press spacebar to "
+             "check/uncheck an item. Put \" | \" to create a new row for the same image.");
 
-QPushButton* button(QWidget* parent, const char* name, const char* caption, double left, double top,
-                    double width, double height)
+QPushButton* button(QWidget* parent, const char* name, const QString& caption, double left,
+                    double top, double width, double height)
 {
-    return Platform::placeControl(new QPushButton(QLatin1String(caption), parent), name, left, top,
-                                  width, height);
+    return Platform::placeControl(new QPushButton(caption, parent), name, left, top, width, height);
 }
 
-QGroupBox* frame(QWidget* parent, const char* name, const char* caption, double left, double top,
+QGroupBox* frame(QWidget* parent, const char* name, const QString& caption, double left, double top,
                  double width, double height)
 {
-    return Platform::placeControl(new QGroupBox(QLatin1String(caption), parent), name, left, top,
-                                  width, height);
+    return Platform::placeControl(new QGroupBox(caption, parent), name, left, top, width, height);
 }
 
 } // namespace
@@ -99,29 +97,29 @@ Form1::~Form1()
 
 void Form1::createControls()
 {
-    Frame1 = frame(this, "Frame1", "Image Root Folder", 120, 120, 11055, 735);
+    Frame1 = frame(this, "Frame1", tr("Image Root Folder"), 120, 120, 11055, 735);
     TextFolder = Platform::placeControl(new QLineEdit(Frame1), "TextFolder", 120, 240, 9615, 375);
-    CmdBrowse = button(Frame1, "CmdBrowse", "Browse", 9840, 240, 1095, 375);
+    CmdBrowse = button(Frame1, "CmdBrowse", tr("Browse"), 9840, 240, 1095, 375);
 
-    Frame2 = frame(this, "Frame2", "Image List", 120, 960, 11055, 3735);
+    Frame2 = frame(this, "Frame2", tr("Image List"), 120, 960, 11055, 3735);
     ImageList =
         Platform::placeControl(new ImageListView(Frame2), "ImageList", 120, 240, 10815, 2775);
-    ImageList->setToolTip(kListToolTip);
-    CmdSelectAll = button(Frame2, "CmdSelectAll", "Select All", 120, 3120, 3495, 495);
+    ImageList->setToolTip(tr(kListToolTip));
+    CmdSelectAll = button(Frame2, "CmdSelectAll", tr("Select All"), 120, 3120, 3495, 495);
     CmdInvertSelection =
-        button(Frame2, "CmdInvertSelection", "Invert Selection", 3720, 3120, 3615, 495);
-    CmdDeselectAll = button(Frame2, "CmdDeselectAll", "Deselect All", 7440, 3120, 3495, 495);
+        button(Frame2, "CmdInvertSelection", tr("Invert Selection"), 3720, 3120, 3615, 495);
+    CmdDeselectAll = button(Frame2, "CmdDeselectAll", tr("Deselect All"), 7440, 3120, 3495, 495);
 
-    Frame4 = frame(this, "Frame4", "Image Preview", 120, 4800, 11055, 3615);
+    Frame4 = frame(this, "Frame4", tr("Image Preview"), 120, 4800, 11055, 3615);
     m_preview = new PreviewPane(*this);
 
-    Frame5 = frame(this, "Frame5", "Actions", 120, 8520, 11055, 855);
-    CmdLoadImages = button(Frame5, "CmdLoadImages", "Load Image List", 2280, 240, 2055, 495);
-    CmdExportHTML = button(Frame5, "CmdExportHTML", "Export to HTML", 6600, 240, 2055, 495);
-    CmdAbout = button(Frame5, "CmdAbout", "About...", 8760, 240, 2175, 495);
+    Frame5 = frame(this, "Frame5", tr("Actions"), 120, 8520, 11055, 855);
+    CmdLoadImages = button(Frame5, "CmdLoadImages", tr("Load Image List"), 2280, 240, 2055, 495);
+    CmdExportHTML = button(Frame5, "CmdExportHTML", tr("Export to HTML"), 6600, 240, 2055, 495);
+    CmdAbout = button(Frame5, "CmdAbout", tr("About..."), 8760, 240, 2175, 495);
     // These two belong to the window itself and lie over the Actions frame.
-    CmdSearchImages = button(this, "CmdSearchImages", "Search Images", 240, 8760, 2055, 495);
-    CmdSaveImages = button(this, "CmdSaveImages", "Save Image List", 4560, 8760, 2055, 495);
+    CmdSearchImages = button(this, "CmdSearchImages", tr("Search Images"), 240, 8760, 2055, 495);
+    CmdSaveImages = button(this, "CmdSaveImages", tr("Save Image List"), 4560, 8760, 2055, 495);
     CmdSearchImages->raise();
     CmdSaveImages->raise();
     // An image control lies under every windowed control; only the strip

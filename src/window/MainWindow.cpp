@@ -11,6 +11,7 @@
 #include "ImageListDocument.h"
 #include "ImageListModel.h"
 #include "ImageListView.h"
+#include "Language.h"
 #include "MemoryAssistant.h"
 #include "MemoryPanel.h"
 #include "MockupExport.h"
@@ -20,12 +21,14 @@
 #include "RecognitionCommand.h"
 #include "cSubclassListView.h"
 
+#include <QActionGroup>
 #include <QCloseEvent>
 #include <QDockWidget>
 #include <QGuiApplication>
 #include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QMenuBar>
 #include <QPainter>
 #include <QPushButton>
@@ -35,6 +38,7 @@
 #include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace {
 
@@ -90,8 +94,7 @@ MainWindow::MainWindow(QWidget* parent)
     connect(model, &QAbstractItemModel::modelReset, this, recount);
     m_counts->setText(countsText());
     connect(m_form, &Form1::searchProgress, this, [this](qsizetype folders, qsizetype files) {
-        statusBar()->showMessage(
-            QStringLiteral("Searching: %L1 folders, %L2 files").arg(folders).arg(files));
+        statusBar()->showMessage(tr("Searching: %L1 folders, %L2 files").arg(folders).arg(files));
     });
     connect(m_form, &Form1::folderSearched, this, [this](const QString& folder) {
         statusBar()->clearMessage();
@@ -119,12 +122,12 @@ QString MainWindow::countsText() const
         checked += row.checked ? 1 : 0;
         translated += row.targetText.isEmpty() ? 0 : 1;
     }
-    QString text = QStringLiteral("%L1 images \u00b7 %L2 checked \u00b7 %L3 translated")
+    QString text = tr("%L1 images \u00b7 %L2 checked \u00b7 %L3 translated")
                        .arg(rows.size())
                        .arg(checked)
                        .arg(translated);
     if (m_fit)
-        text += QStringLiteral(" \u00b7 %L1 overflow").arg(m_fit->overflowCount());
+        text += tr(" \u00b7 %L1 overflow").arg(m_fit->overflowCount());
     return text;
 }
 
@@ -154,74 +157,69 @@ QAction* MainWindow::addButtonCommand(QMenu* menu, const QString& text,
 
 void MainWindow::createMenus()
 {
-    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
-    addButtonCommand(file, QStringLiteral("Choose &Folder..."), {}, "CmdBrowse");
-    addButtonCommand(file, QStringLiteral("&Search Images"), {}, "CmdSearchImages");
-    addButtonCommand(file, QStringLiteral("&Load Image List..."), QKeySequence::Open,
-                     "CmdLoadImages");
+    QMenu* file = menuBar()->addMenu(tr("&File"));
+    addButtonCommand(file, tr("Choose &Folder..."), {}, "CmdBrowse");
+    addButtonCommand(file, tr("&Search Images"), {}, "CmdSearchImages");
+    addButtonCommand(file, tr("&Load Image List..."), QKeySequence::Open, "CmdLoadImages");
     // Save writes to the list's own file once it has one; Save As always
     // asks, as the button does.
-    addButtonCommand(file, QStringLiteral("&Save Image List"), QKeySequence::Save, "CmdSaveImages",
+    addButtonCommand(file, tr("&Save Image List"), QKeySequence::Save, "CmdSaveImages",
                      [this] { m_form->saveList(false); });
-    addButtonCommand(file, QStringLiteral("Save &As..."),
-                     QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), "CmdSaveImages");
-    addButtonCommand(file, QStringLiteral("&Export to HTML..."), QKeySequence(Qt::CTRL | Qt::Key_E),
+    addButtonCommand(file, tr("Save &As..."), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S),
+                     "CmdSaveImages");
+    addButtonCommand(file, tr("&Export to HTML..."), QKeySequence(Qt::CTRL | Qt::Key_E),
                      "CmdExportHTML");
     file->addSeparator();
-    connect(addCommand(file, QStringLiteral("&Import..."), QKeySequence(Qt::CTRL | Qt::Key_I),
-                       "ActionImport"),
+    connect(addCommand(file, tr("&Import..."), QKeySequence(Qt::CTRL | Qt::Key_I), "ActionImport"),
             &QAction::triggered, this, &MainWindow::importTexts);
-    QAction* exportAs = addCommand(file, QStringLiteral("Export &As..."), {}, "ActionExportAs");
+    QAction* exportAs = addCommand(file, tr("Export &As..."), {}, "ActionExportAs");
     new EnabledFollower(m_form->findChild<QPushButton*>(QStringLiteral("CmdSaveImages")), exportAs);
     connect(exportAs, &QAction::triggered, this, &MainWindow::exportAs);
     file->addSeparator();
-    QMenu* lists = file->addMenu(QStringLiteral("Recent &Lists"));
+    QMenu* lists = file->addMenu(tr("Recent &Lists"));
     lists->setObjectName(QStringLiteral("MenuRecentLists"));
     connect(lists, &QMenu::aboutToShow, this,
             [this, lists] { fillRecentMenu(lists, m_recentLists, true); });
-    QMenu* folders = file->addMenu(QStringLiteral("Recent F&olders"));
+    QMenu* folders = file->addMenu(tr("Recent F&olders"));
     folders->setObjectName(QStringLiteral("MenuRecentFolders"));
     connect(folders, &QMenu::aboutToShow, this,
             [this, folders] { fillRecentMenu(folders, m_recentFolders, false); });
     file->addSeparator();
-    connect(
-        addCommand(file, QStringLiteral("&Quit"), QKeySequence(Qt::CTRL | Qt::Key_Q), "ActionQuit"),
-        &QAction::triggered, this, &QWidget::close);
+    connect(addCommand(file, tr("&Quit"), QKeySequence(Qt::CTRL | Qt::Key_Q), "ActionQuit"),
+            &QAction::triggered, this, &QWidget::close);
 
-    QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
+    QMenu* edit = menuBar()->addMenu(tr("&Edit"));
     edit->addAction(m_form->undoAction());
     edit->addAction(m_form->redoAction());
     edit->addSeparator();
-    connect(
-        addCommand(edit, QStringLiteral("Edit &Cell"), QKeySequence(Qt::Key_F2), "ActionEditCell"),
-        &QAction::triggered, this, [this] {
-            const int row = m_form->imageList()->selectedIndex();
-            m_form->subLV()->EditCell(row, 1);
-        });
-    addButtonCommand(edit, QStringLiteral("Select &All"), {}, "CmdSelectAll");
-    addButtonCommand(edit, QStringLiteral("&Deselect All"), {}, "CmdDeselectAll");
-    addButtonCommand(edit, QStringLiteral("&Invert Selection"), {}, "CmdInvertSelection");
+    connect(addCommand(edit, tr("Edit &Cell"), QKeySequence(Qt::Key_F2), "ActionEditCell"),
+            &QAction::triggered, this, [this] {
+                const int row = m_form->imageList()->selectedIndex();
+                m_form->subLV()->EditCell(row, 1);
+            });
+    addButtonCommand(edit, tr("Select &All"), {}, "CmdSelectAll");
+    addButtonCommand(edit, tr("&Deselect All"), {}, "CmdDeselectAll");
+    addButtonCommand(edit, tr("&Invert Selection"), {}, "CmdInvertSelection");
     edit->addSeparator();
-    connect(addCommand(edit, QStringLiteral("&Find/Filter..."), QKeySequence::Find, "ActionFilter"),
+    connect(addCommand(edit, tr("&Find/Filter..."), QKeySequence::Find, "ActionFilter"),
             &QAction::triggered, m_filter, &FilterBar::open);
 
-    QMenu* view = menuBar()->addMenu(QStringLiteral("&View"));
+    QMenu* view = menuBar()->addMenu(tr("&View"));
     view->setObjectName(QStringLiteral("MenuView"));
     PreviewPane* preview = m_form->previewPane();
-    connect(addCommand(view, QStringLiteral("Zoom &In"), QKeySequence(Qt::CTRL | Qt::Key_Plus),
-                       "ActionZoomIn"),
+    connect(addCommand(view, tr("Zoom &In"), QKeySequence(Qt::CTRL | Qt::Key_Plus), "ActionZoomIn"),
             &QAction::triggered, preview, &PreviewPane::zoomIn);
     // Ctrl+= as well: the plus sign needs Shift on many keyboards.
     findChild<QAction*>(QStringLiteral("ActionZoomIn"))
         ->setShortcuts(
             {QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)});
-    connect(addCommand(view, QStringLiteral("Zoom &Out"), QKeySequence(Qt::CTRL | Qt::Key_Minus),
-                       "ActionZoomOut"),
-            &QAction::triggered, preview, &PreviewPane::zoomOut);
-    connect(addCommand(view, QStringLiteral("&Actual Size"), QKeySequence(Qt::CTRL | Qt::Key_0),
+    connect(
+        addCommand(view, tr("Zoom &Out"), QKeySequence(Qt::CTRL | Qt::Key_Minus), "ActionZoomOut"),
+        &QAction::triggered, preview, &PreviewPane::zoomOut);
+    connect(addCommand(view, tr("&Actual Size"), QKeySequence(Qt::CTRL | Qt::Key_0),
                        "ActionActualSize"),
             &QAction::triggered, preview, &PreviewPane::actualSize);
-    QAction* fit = addCommand(view, QStringLiteral("&Fit to Pane"), {}, "ActionFitToPane");
+    QAction* fit = addCommand(view, tr("&Fit to Pane"), {}, "ActionFitToPane");
     fit->setCheckable(true);
     connect(fit, &QAction::triggered, preview, [preview](bool on) {
         if (on)
@@ -232,32 +230,32 @@ void MainWindow::createMenus()
     connect(preview, &PreviewPane::zoomChanged, fit,
             [fit, preview] { fit->setChecked(preview->isFitToPane()); });
     view->addSeparator();
-    connect(addCommand(view, QStringLiteral("&Next Untranslated"), QKeySequence(Qt::Key_F8),
+    connect(addCommand(view, tr("&Next Untranslated"), QKeySequence(Qt::Key_F8),
                        "ActionNextUntranslated"),
             &QAction::triggered, this, [this] { goToUntranslated(true); });
-    connect(addCommand(view, QStringLiteral("&Previous Untranslated"),
-                       QKeySequence(Qt::SHIFT | Qt::Key_F8), "ActionPreviousUntranslated"),
+    connect(addCommand(view, tr("&Previous Untranslated"), QKeySequence(Qt::SHIFT | Qt::Key_F8),
+                       "ActionPreviousUntranslated"),
             &QAction::triggered, this, [this] { goToUntranslated(false); });
 
     createToolsMenu();
     createMemory();
     createFitCheck();
 
-    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
-    addButtonCommand(help, QStringLiteral("&About..."), {}, "CmdAbout");
+    QMenu* help = menuBar()->addMenu(tr("&Help"));
+    addButtonCommand(help, tr("&About..."), {}, "CmdAbout");
 }
 
 void MainWindow::createToolsMenu()
 {
-    QMenu* tools = menuBar()->addMenu(QStringLiteral("&Tools"));
+    QMenu* tools = menuBar()->addMenu(tr("&Tools"));
     tools->setObjectName(QStringLiteral("MenuTools"));
-    QAction* recognise = addCommand(tools, QStringLiteral("&Recognise Text..."),
+    QAction* recognise = addCommand(tools, tr("&Recognise Text..."),
                                     QKeySequence(Qt::CTRL | Qt::Key_R), "ActionRecognise");
     m_recognition = new RecognitionCommand(this, *m_form->imageList()->imageListModel());
     connect(recognise, &QAction::triggered, this, &MainWindow::recogniseText);
     connect(m_recognition, &RecognitionCommand::finished, this,
             [this](const QString& summary) { statusBar()->showMessage(summary, 15000); });
-    QMenu* languages = tools->addMenu(QStringLiteral("Recognition &Languages"));
+    QMenu* languages = tools->addMenu(tr("Recognition &Languages"));
     languages->setObjectName(QStringLiteral("MenuOcrLanguages"));
     connect(languages, &QMenu::aboutToShow, this, [languages] {
         languages->clear();
@@ -277,14 +275,14 @@ void MainWindow::createToolsMenu()
             });
         }
         if (languages->isEmpty())
-            languages->addAction(QStringLiteral("(no language data installed)"))->setEnabled(false);
+            languages->addAction(tr("(no language data installed)"))->setEnabled(false);
     });
     // Enabled with rows to read and an engine to read them; else the
     // tooltip says what to install.
     const auto follow = [this, recognise] {
         const QString why = RecognitionCommand::unavailableReason();
         recognise->setEnabled(why.isEmpty() && m_form->imageList()->itemCount() > 0);
-        recognise->setToolTip(why.isEmpty() ? QStringLiteral("Read the text off the images") : why);
+        recognise->setToolTip(why.isEmpty() ? tr("Read the text off the images") : why);
     };
     tools->setToolTipsVisible(true);
     // One click away too, without growing the window: a button in the status bar.
@@ -296,6 +294,34 @@ void MainWindow::createToolsMenu()
     connect(tools, &QMenu::aboutToShow, this, follow);
     connect(&m_recount, &QTimer::timeout, this, follow);
     follow();
+    createLanguageMenu(tools);
+}
+
+void MainWindow::createLanguageMenu(QMenu* parent)
+{
+    QMenu* menu = parent->addMenu(tr("Interface &Language"));
+    menu->setObjectName(QStringLiteral("MenuInterfaceLanguage"));
+    auto* group = new QActionGroup(menu);
+    const QString chosen = Language::chosen();
+    // Each language named in itself, so a translator lost in a foreign
+    // interface still finds their own.
+    QStringList codes{QString(), QStringLiteral("en")};
+    codes += Language::available();
+    for (const QString& code : codes) {
+        const QString name =
+            code.isEmpty() ? tr("System Default") : QLocale(code).nativeLanguageName();
+        QAction* action = menu->addAction(name);
+        action->setObjectName(QStringLiteral("ActionLanguage_") +
+                              (code.isEmpty() ? QStringLiteral("system") : code));
+        action->setCheckable(true);
+        action->setChecked(code == chosen);
+        group->addAction(action);
+        connect(action, &QAction::triggered, this, [this, code] {
+            Language::choose(code);
+            statusBar()->showMessage(tr("Vemarill speaks the chosen language from its next start."),
+                                     10000);
+        });
+    }
 }
 
 void MainWindow::createMemory()
@@ -304,7 +330,7 @@ void MainWindow::createMemory()
         const QString list = m_form->document()->filePath();
         return list.isEmpty() ? m_form->textFolder()->text() : list;
     });
-    auto* dock = new QDockWidget(QStringLiteral("Translation Memory"), this);
+    auto* dock = new QDockWidget(tr("Translation Memory"), this);
     dock->setObjectName(QStringLiteral("MemoryDock"));
     dock->setWidget(new MemoryPanel(*m_memory, dock));
     addDockWidget(Qt::RightDockWidgetArea, dock);
@@ -324,7 +350,7 @@ void MainWindow::createMemory()
 
     QMenu* tools = findChild<QMenu*>(QStringLiteral("MenuTools"));
     tools->addSeparator();
-    connect(addCommand(tools, QStringLiteral("&Fill from Memory"), {}, "ActionFillFromMemory"),
+    connect(addCommand(tools, tr("&Fill from Memory"), {}, "ActionFillFromMemory"),
             &QAction::triggered, this, [this] {
                 QList<int> rows;
                 const ImageListView* list = m_form->imageList();
@@ -333,14 +359,14 @@ void MainWindow::createMemory()
                         rows.append(row);
                 }
                 const int filled = m_memory->fillFromMemory(rows);
-                statusBar()->showMessage(
-                    QStringLiteral("%L1 Target Texts filled from the memory.").arg(filled), 10000);
+                statusBar()->showMessage(tr("%L1 Target Texts filled from the memory.").arg(filled),
+                                         10000);
             });
-    connect(addCommand(tools, QStringLiteral("Export Memory as &TMX..."), {}, "ActionExportTmx"),
+    connect(addCommand(tools, tr("Export Memory as &TMX..."), {}, "ActionExportTmx"),
             &QAction::triggered, this, [this] {
                 CommonDialog& dialog = *m_form->commonDialog();
-                dialog.dialogTitle = QStringLiteral("Export the translation memory as...");
-                dialog.filter = QStringLiteral("TMX files (*.tmx)|*.tmx");
+                dialog.dialogTitle = tr("Export the translation memory as...");
+                dialog.filter = tr("TMX files (*.tmx)|*.tmx");
                 dialog.flags = 2;
                 if (dialog.showSave())
                     m_memory->memory().exportTmx(dialog.fileName());
@@ -348,49 +374,45 @@ void MainWindow::createMemory()
     connect(&m_memory->memory(), &TranslationMemory::exportFinished, this,
             [this](const QString& path, bool ok, const QString& message) {
                 if (ok)
-                    statusBar()->showMessage(QStringLiteral("Memory exported to %1.").arg(path),
-                                             10000);
+                    statusBar()->showMessage(tr("Memory exported to %1.").arg(path), 10000);
                 else
                     Platform::showMessage(
-                        {this, message, Platform::kWarningTitle, Platform::MessageIcon::Warning});
+                        {this, message, Platform::warningTitle(), Platform::MessageIcon::Warning});
             });
-    connect(
-        addCommand(tools, QStringLiteral("&Import into Memory..."), {}, "ActionImportIntoMemory"),
-        &QAction::triggered, this, [this] {
-            CommonDialog& dialog = *m_form->commonDialog();
-            dialog.dialogTitle = QStringLiteral("Import translations into the memory from...");
-            dialog.filter = Exchange::importFilter();
-            if (!dialog.showOpen())
-                return;
-            std::vector<ImageListRow> rows;
-            QString error;
-            const QString path = dialog.fileName();
-            if (!Exchange::readFile(path, Exchange::formatForFile(path), rows, &error)) {
-                Platform::showMessage(
-                    {this, error, Platform::kWarningTitle, Platform::MessageIcon::Warning});
-                return;
-            }
-            const int pairs = m_memory->memory().importRows(rows, m_memory->languages(), path);
-            statusBar()->showMessage(
-                QStringLiteral("%L1 translations go into the memory.").arg(pairs), 10000);
-        });
+    connect(addCommand(tools, tr("&Import into Memory..."), {}, "ActionImportIntoMemory"),
+            &QAction::triggered, this, [this] {
+                CommonDialog& dialog = *m_form->commonDialog();
+                dialog.dialogTitle = tr("Import translations into the memory from...");
+                dialog.filter = Exchange::importFilter();
+                if (!dialog.showOpen())
+                    return;
+                std::vector<ImageListRow> rows;
+                QString error;
+                const QString path = dialog.fileName();
+                if (!Exchange::readFile(path, Exchange::formatForFile(path), rows, &error)) {
+                    Platform::showMessage(
+                        {this, error, Platform::warningTitle(), Platform::MessageIcon::Warning});
+                    return;
+                }
+                const int pairs = m_memory->memory().importRows(rows, m_memory->languages(), path);
+                statusBar()->showMessage(tr("%L1 translations go into the memory.").arg(pairs),
+                                         10000);
+            });
 
     QMenu* view = findChild<QMenu*>(QStringLiteral("MenuView"));
     view->addSeparator();
     view->addAction(dock->toggleViewAction());
-    connect(
-        addCommand(view, QStringLiteral("&Inconsistent Translations"), {}, "ActionInconsistencies"),
-        &QAction::triggered, this, [this] {
-            const QStringList found = m_memory->inconsistencies();
-            const QString text =
-                found.isEmpty()
-                    ? QStringLiteral("Every Source Text has one translation.")
-                    : QStringLiteral("Source Texts translated in more than one way:\n") +
-                          found.mid(0, 30).join(QLatin1Char('\n')) +
-                          (found.size() > 30 ? QStringLiteral("\n...") : QString());
-            Platform::showMessage(
-                {this, text, Platform::kApplicationTitle, Platform::MessageIcon::Information});
-        });
+    connect(addCommand(view, tr("&Inconsistent Translations"), {}, "ActionInconsistencies"),
+            &QAction::triggered, this, [this] {
+                const QStringList found = m_memory->inconsistencies();
+                const QString text = found.isEmpty()
+                                         ? tr("Every Source Text has one translation.")
+                                         : tr("Source Texts translated in more than one way:\n") +
+                                               found.mid(0, 30).join(QLatin1Char('\n')) +
+                                               (found.size() > 30 ? tr("\n...") : QString());
+                Platform::showMessage(
+                    {this, text, Platform::kApplicationTitle, Platform::MessageIcon::Information});
+            });
 }
 
 void MainWindow::createFitCheck()
@@ -403,8 +425,7 @@ void MainWindow::createFitCheck()
 
     QMenu* view = findChild<QMenu*>(QStringLiteral("MenuView"));
     view->addSeparator();
-    connect(addCommand(view, QStringLiteral("Next &Overflow"), QKeySequence(Qt::Key_F9),
-                       "ActionNextOverflow"),
+    connect(addCommand(view, tr("Next &Overflow"), QKeySequence(Qt::Key_F9), "ActionNextOverflow"),
             &QAction::triggered, this, [this] {
                 ImageListView* list = m_form->imageList();
                 const int count = list->itemCount();
@@ -417,11 +438,10 @@ void MainWindow::createFitCheck()
                         return;
                     }
                 }
-                statusBar()->showMessage(QStringLiteral("No translation overflows its image."),
-                                         3000);
+                statusBar()->showMessage(tr("No translation overflows its image."), 3000);
             });
-    QAction* show = addCommand(view, QStringLiteral("Show &Translation"),
-                               QKeySequence(Qt::CTRL | Qt::Key_T), "ActionShowTranslation");
+    QAction* show = addCommand(view, tr("Show &Translation"), QKeySequence(Qt::CTRL | Qt::Key_T),
+                               "ActionShowTranslation");
     show->setCheckable(true);
     connect(show, &QAction::toggled, this, [this](bool on) {
         PreviewPicture* picture = m_form->previewPane()->picture2();
@@ -446,8 +466,7 @@ void MainWindow::createFitCheck()
 
     QMenu* tools = findChild<QMenu*>(QStringLiteral("MenuTools"));
     tools->addSeparator();
-    QAction* mockups =
-        addCommand(tools, QStringLiteral("Export &Mock-ups..."), {}, "ActionExportMockups");
+    QAction* mockups = addCommand(tools, tr("Export &Mock-ups..."), {}, "ActionExportMockups");
     new EnabledFollower(m_form->findChild<QPushButton*>(QStringLiteral("CmdExportHTML")), mockups);
     connect(mockups, &QAction::triggered, this, &MainWindow::exportMockups);
 }
@@ -468,20 +487,20 @@ void MainWindow::exportMockups()
                                    m_form->imageList()->imageListModel()->rows().end());
     Fit::MockupResult result;
     const bool finished = Platform::runInBackground(
-        this, QStringLiteral("Writing mock-ups..."), [&](const Platform::TaskReport& report) {
+        this, tr("Writing mock-ups..."), [&](const Platform::TaskReport& report) {
             options.progress = [&report](int done, int total) { return report(done, total); };
             result = Fit::exportMockups(rows, options);
         });
     if (!finished || result.outcome != Fit::MockupResult::Outcome::Written) {
         if (!result.message.isEmpty())
             Platform::showMessage(
-                {this, result.message, Platform::kWarningTitle, Platform::MessageIcon::Warning});
+                {this, result.message, Platform::warningTitle(), Platform::MessageIcon::Warning});
         return;
     }
-    QString summary = QStringLiteral("%L1 mock-ups written to %2.").arg(result.written).arg(folder);
+    QString summary = tr("%L1 mock-ups written to %2.").arg(result.written).arg(folder);
     if (!result.undecodable.isEmpty())
-        summary += QStringLiteral(" Skipped, could not be read: ") +
-                   result.undecodable.join(QStringLiteral(", "));
+        summary +=
+            tr(" Skipped, could not be read: ") + result.undecodable.join(QStringLiteral(", "));
     statusBar()->showMessage(summary, 15000);
 }
 
@@ -496,7 +515,7 @@ void MainWindow::recogniseText()
     if (rows.isEmpty() && list->selectedIndex() >= 0)
         rows.append(list->selectedIndex());
     if (rows.isEmpty()) {
-        statusBar()->showMessage(QStringLiteral("Check the rows to read, or select one."), 5000);
+        statusBar()->showMessage(tr("Check the rows to read, or select one."), 5000);
         return;
     }
     m_recognition->run(rows, m_form->textFolder()->text());
@@ -518,7 +537,7 @@ void MainWindow::fillRecentMenu(QMenu* menu, RecentFiles& recent, bool lists)
     }
     menu->setEnabled(true);
     if (items.isEmpty())
-        menu->addAction(QStringLiteral("(none)"))->setEnabled(false);
+        menu->addAction(tr("(none)"))->setEnabled(false);
 }
 
 void MainWindow::openFile(const QString& path)
@@ -533,7 +552,7 @@ void MainWindow::openFile(const QString& path)
     QString error;
     if (!Exchange::readFile(path, format, rows, &error)) {
         Platform::showMessage(
-            {this, error, Platform::kWarningTitle, Platform::MessageIcon::Warning});
+            {this, error, Platform::warningTitle(), Platform::MessageIcon::Warning});
         return;
     }
     m_form->showRows(std::move(rows));
@@ -568,7 +587,7 @@ void MainWindow::goToUntranslated(bool forward)
     ImageListView* list = m_form->imageList();
     const int row = list->nextUntranslated(list->selectedIndex(), forward);
     if (row < 0) {
-        statusBar()->showMessage(QStringLiteral("Every shown row is translated."), 3000);
+        statusBar()->showMessage(tr("Every shown row is translated."), 3000);
         return;
     }
     list->selectItem(row);
@@ -585,7 +604,21 @@ void MainWindow::showEvent(QShowEvent* event)
     if (m_designSize.isValid() && !m_restoredGeometry) {
         resize(size() + m_designSize - m_form->size());
         m_designSize = {};
+        centreOnScreen();
     }
+}
+
+void MainWindow::centreOnScreen()
+{
+    const QScreen* screen = this->screen();
+    if (!screen)
+        return;
+    // Grown after it was placed, the window would reach past the screen's
+    // edge; one larger than the screen keeps its top left corner in view.
+    const QRect area = screen->availableGeometry();
+    QRect frame(QPoint(0, 0), frameSize());
+    frame.moveCenter(area.center());
+    move(std::max(frame.left(), area.left()), std::max(frame.top(), area.top()));
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)
@@ -603,13 +636,8 @@ void MainWindow::restoreSettings()
     const QSettings settings;
     const QByteArray geometry = settings.value(QStringLiteral("window/geometry")).toByteArray();
     m_restoredGeometry = !geometry.isEmpty() && restoreGeometry(geometry);
-    if (!m_restoredGeometry) {
-        if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-            QRect area(QPoint(0, 0), frameSize());
-            area.moveCenter(screen->availableGeometry().center());
-            move(area.topLeft());
-        }
-    }
+    if (!m_restoredGeometry)
+        centreOnScreen();
     m_form->textFolder()->setText(settings.value(QStringLiteral("window/lastFolder")).toString());
     m_form->commonDialog()->setFileName(
         settings.value(QStringLiteral("window/lastList")).toString());

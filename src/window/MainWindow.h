@@ -49,7 +49,9 @@ private:
     void fillRecentMenu(QMenu* menu, RecentFiles& recent, bool lists);
     void goToUntranslated(bool forward);
     void importTexts();
+    void centreOnScreen();
     void createToolsMenu();
+    void createLanguageMenu(QMenu* parent);
     void createMemory();
     void createFitCheck();
     void exportMockups();

@@ -101,6 +101,12 @@ void TestMainWindow::wrapsTheOriginalWindow()
     QCOMPARE(m_window->height(),
              form->height() + m_window->menuBar()->height() + m_window->statusBar()->height());
     QCOMPARE(m_window->windowTitle(), QStringLiteral("Vemarill"));
+    // Placed after growing: centred, its top left corner on the screen.
+    const QRect area = m_window->screen()->availableGeometry();
+    const QRect frame = m_window->frameGeometry();
+    QVERIFY(area.contains(frame.topLeft()));
+    QVERIFY(area.contains(frame));
+    QVERIFY(qAbs(frame.center().x() - area.center().x()) <= 1);
     search();
     QCOMPARE(m_window->windowTitle(), QStringLiteral("Vemarill - untitled *"));
     list()->setSubItem(0, 2, QStringLiteral("Aceptar"));

@@ -3,18 +3,27 @@
 #include "Dialogs.h"
 #include "ImageListDocument.h"
 
+#include <QCoreApplication>
+
 namespace DocumentGuard {
+namespace {
+
+QString tr(const char* text)
+{
+    return QCoreApplication::translate("DocumentGuard", text);
+}
+
+} // namespace
 
 bool mayDropRows(QWidget* parent, const ImageListDocument& document, const SaveCommand& save)
 {
     if (!document.isModified())
         return true;
     enum { Save, Discard, Cancel };
-    const int answer = Platform::askQuestion(
-        {parent,
-         kSaveChanges,
-         Platform::kApplicationTitle,
-         {QStringLiteral("Save"), QStringLiteral("Discard"), QStringLiteral("Cancel")}});
+    const int answer = Platform::askQuestion({parent,
+                                              tr("Save changes to the image list?"),
+                                              Platform::kApplicationTitle,
+                                              {tr("Save"), tr("Discard"), tr("Cancel")}});
     if (answer == Save)
         return save();
     return answer == Discard;
@@ -28,15 +37,13 @@ bool confirmUncheckedTexts(QWidget* parent, ImageListDocument& document, int row
     enum { CheckThem, CheckedOnly, Cancel };
     const QString text =
         unchecked == 1
-            ? QStringLiteral("1 unchecked row holds a text. Only checked rows are written.")
-            : QStringLiteral("%1 unchecked rows hold texts. Only checked rows are written.")
-                  .arg(unchecked);
+            ? tr("1 unchecked row holds a text. Only checked rows are written.")
+            : tr("%1 unchecked rows hold texts. Only checked rows are written.").arg(unchecked);
     const int answer = Platform::askQuestion(
         {parent,
          text,
          Platform::kApplicationTitle,
-         {QStringLiteral("Check them and save"), QStringLiteral("Save checked rows only"),
-          QStringLiteral("Cancel")}});
+         {tr("Check them and save"), tr("Save checked rows only"), tr("Cancel")}});
     if (answer == CheckThem)
         document.checkRowsWithText(rowLimit);
     return answer == CheckThem || answer == CheckedOnly;

@@ -13,8 +13,6 @@ namespace DocumentGuard {
 // Saves the rows (its dialog when they have no file yet); true once written.
 using SaveCommand = std::function<bool()>;
 
-inline const QString kSaveChanges = QStringLiteral("Save changes to the image list?");
-
 // Before the rows are replaced (Search, Load) or the window closes: true to
 // go on. Save runs save, and a cancelled or failed save cancels the command.
 bool mayDropRows(QWidget* parent, const ImageListDocument& document, const SaveCommand& save);

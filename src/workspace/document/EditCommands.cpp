@@ -2,6 +2,7 @@
 
 #include "ImageCount.h"
 
+#include <QCoreApplication>
 #include <utility>
 
 namespace EditCommands {
@@ -36,8 +37,8 @@ void Step::undo()
 
 TextStep::TextStep(ImageListModel& model, int row, ImageListModel::Column column, QString before,
                    QString after, QUndoCommand* parent)
-    : Step(QStringLiteral("Edit"), parent), m_model(model), m_row(row), m_column(column),
-      m_before(std::move(before)), m_after(std::move(after))
+    : Step(QCoreApplication::translate("EditCommands", "Edit"), parent), m_model(model), m_row(row),
+      m_column(column), m_before(std::move(before)), m_after(std::move(after))
 {}
 
 void TextStep::apply(bool forward)
@@ -46,8 +47,10 @@ void TextStep::apply(bool forward)
 }
 
 CheckStep::CheckStep(ImageListModel& model, int row, bool after, QUndoCommand* parent)
-    : Step(after ? QStringLiteral("Check") : QStringLiteral("Uncheck"), parent), m_model(model),
-      m_row(row), m_after(after)
+    : Step(after ? QCoreApplication::translate("EditCommands", "Check")
+                 : QCoreApplication::translate("EditCommands", "Uncheck"),
+           parent),
+      m_model(model), m_row(row), m_after(after)
 {}
 
 void CheckStep::apply(bool forward)
@@ -57,8 +60,8 @@ void CheckStep::apply(bool forward)
 
 ChecksStep::ChecksStep(ImageListModel& model, std::vector<bool> before, std::vector<bool> after,
                        QUndoCommand* parent)
-    : Step(QStringLiteral("Change Checks"), parent), m_model(model), m_before(std::move(before)),
-      m_after(std::move(after))
+    : Step(QCoreApplication::translate("EditCommands", "Change Checks"), parent), m_model(model),
+      m_before(std::move(before)), m_after(std::move(after))
 {}
 
 void ChecksStep::apply(bool forward)
@@ -67,7 +70,8 @@ void ChecksStep::apply(bool forward)
 }
 
 InsertStep::InsertStep(ImageListModel& model, int row, QString name, QUndoCommand* parent)
-    : Step(QStringLiteral("Split"), parent), m_model(model), m_row(row), m_name(std::move(name))
+    : Step(QCoreApplication::translate("EditCommands", "Split"), parent), m_model(model),
+      m_row(row), m_name(std::move(name))
 {}
 
 void InsertStep::apply(bool forward)

@@ -61,7 +61,7 @@ QString ImageListDocument::title() const
     if (m_filePath.isEmpty() && !isModified() && m_model.rowCount() == 0)
         return title;
     title += QStringLiteral(" - ");
-    title += m_filePath.isEmpty() ? QStringLiteral("untitled") : QFileInfo(m_filePath).fileName();
+    title += m_filePath.isEmpty() ? tr("untitled") : QFileInfo(m_filePath).fileName();
     if (isModified())
         title += QStringLiteral(" *");
     return title;

@@ -8,16 +8,22 @@
 #include "ImageListModel.h"
 #include "SearchProgress.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 namespace ImageListCommands {
 
 namespace {
 
+QString tr(const char* text)
+{
+    return QCoreApplication::translate("ImageListCommands", text);
+}
+
 void prepareListDialog(CommonDialog& dialog, const QString& title)
 {
     dialog.dialogTitle = title;
-    dialog.filter = QStringLiteral("CSV Delimited files (*.csv)|*.csv");
+    dialog.filter = tr("CSV Delimited files (*.csv)|*.csv");
     dialog.flags = 2; // ask before overwriting
 }
 
@@ -43,19 +49,18 @@ QString SkippedFoldersText(const QStringList& folders)
 {
     constexpr qsizetype kNamed = 5;
     const qsizetype count = folders.size();
-    QString text =
-        count == 1 ? QStringLiteral("1 folder could not be read and was skipped:")
-                   : QStringLiteral("%1 folders could not be read and were skipped:").arg(count);
+    QString text = count == 1 ? tr("1 folder could not be read and was skipped:")
+                              : tr("%1 folders could not be read and were skipped:").arg(count);
     for (qsizetype i = 0; i < std::min(count, kNamed); ++i)
         text += QLatin1Char('\n') + shortened(folders.at(i));
     if (count > kNamed)
-        text += QStringLiteral("\nand %1 more").arg(count - kNamed);
+        text += tr("\nand %1 more").arg(count - kNamed);
     return text;
 }
 
 void ShowCantAccessFile(QWidget* parent)
 {
-    Platform::showMessage({parent, Platform::kCantAccessFile, Platform::kWarningTitle,
+    Platform::showMessage({parent, Platform::cantAccessFile(), Platform::warningTitle(),
                            Platform::MessageIcon::Critical});
 }
 
@@ -63,7 +68,7 @@ SearchOutcome SearchImages(QWidget* parent, QString& rootFolder, ImageListModel&
                            const SearchProgress::Report& report)
 {
     if (!Functions::FolderExists(rootFolder)) {
-        inform(parent, QStringLiteral("Please, specify an existing folder."));
+        inform(parent, tr("Please, specify an existing folder."));
         return SearchOutcome::NoFolder;
     }
     const QString root = Functions::WithTrailingSeparator(rootFolder);
@@ -80,7 +85,7 @@ SearchOutcome SearchImages(QWidget* parent, QString& rootFolder, ImageListModel&
     if (outcome == Functions::WalkOutcome::Stopped)
         return SearchOutcome::Cancelled;
     if (outcome == Functions::WalkOutcome::RootUnreadable) {
-        inform(parent, QStringLiteral("This folder could not be read:\n") + shortened(root));
+        inform(parent, tr("This folder could not be read:\n") + shortened(root));
         return SearchOutcome::Unreadable;
     }
     rootFolder = root;
@@ -101,7 +106,7 @@ std::optional<QString> LoadImageList(QWidget* parent, CommonDialog& dialog, Imag
 {
     QString source = path;
     if (source.isEmpty()) {
-        prepareListDialog(dialog, QStringLiteral("Select a CSV file..."));
+        prepareListDialog(dialog, tr("Select a CSV file..."));
         if (!dialog.showOpen())
             return std::nullopt;
         source = dialog.fileName();
@@ -115,9 +120,8 @@ std::optional<QString> LoadImageList(QWidget* parent, CommonDialog& dialog, Imag
     model.setRows(std::move(rows));
     ImageCount::set(model.rowCount());
     if (encoding == ImageListFile::Encoding::Windows1252)
-        Platform::showMessage(
-            {parent, QStringLiteral("The file was not UTF-8 and was read as Windows-1252."),
-             Platform::kApplicationTitle, Platform::MessageIcon::Information});
+        Platform::showMessage({parent, tr("The file was not UTF-8 and was read as Windows-1252."),
+                               Platform::kApplicationTitle, Platform::MessageIcon::Information});
     return source;
 }
 
@@ -126,7 +130,7 @@ std::optional<QString> SaveImageList(QWidget* parent, CommonDialog& dialog,
 {
     QString target = path;
     if (target.isEmpty()) {
-        prepareListDialog(dialog, QStringLiteral("Specify a CSV file..."));
+        prepareListDialog(dialog, tr("Specify a CSV file..."));
         if (!dialog.showSave())
             return std::nullopt;
         target = dialog.fileName();

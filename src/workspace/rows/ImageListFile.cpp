@@ -2,6 +2,7 @@
 
 #include "SaveFile.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QIODevice>
@@ -224,7 +225,7 @@ bool load(const QString& path, std::vector<ImageListRow>& rows, QString* errorSt
     // the window or never end.
     const QFileInfo before(path);
     if (!before.isFile())
-        return fail(QStringLiteral("Not a file"));
+        return fail(QCoreApplication::translate("ImageListFile", "Not a file"));
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return fail(file.errorString());
@@ -236,7 +237,8 @@ bool load(const QString& path, std::vector<ImageListRow>& rows, QString* errorSt
     const QFileInfo after(path);
     if (bytes.size() != before.size() || after.size() != before.size() ||
         after.lastModified() != before.lastModified())
-        return fail(QStringLiteral("The file changed while it was read"));
+        return fail(
+            QCoreApplication::translate("ImageListFile", "The file changed while it was read"));
     readBytes(bytes, rows, encoding);
     return true;
 }

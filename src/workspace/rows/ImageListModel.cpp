@@ -6,8 +6,9 @@
 #include <utility>
 
 ImageListModel::ImageListModel(QObject* parent)
-    : QAbstractTableModel(parent), m_headers{QStringLiteral("Name"), QStringLiteral("Source Text"),
-                                             QStringLiteral("Target Text")}
+    : QAbstractTableModel(parent), m_headers{QStringLiteral(QT_TR_NOOP("Name")),
+                                             QStringLiteral(QT_TR_NOOP("Source Text")),
+                                             QStringLiteral(QT_TR_NOOP("Target Text"))}
 {}
 
 int ImageListModel::rowCount(const QModelIndex& parent) const
@@ -62,8 +63,7 @@ QVariant ImageListModel::reviewMark(const ImageListRow& row, int column, int rol
         row.sourceConfidence < kSureConfidence) {
         if (role == Qt::BackgroundRole)
             return QColor(255, 224, 178);
-        return QStringLiteral("Recognised with %1% confidence: please check it.")
-            .arg(row.sourceConfidence);
+        return tr("Recognised with %1% confidence: please check it.").arg(row.sourceConfidence);
     }
     if (column != TargetText)
         return {};
@@ -78,7 +78,7 @@ QVariant ImageListModel::reviewMark(const ImageListRow& row, int column, int rol
     }
     QStringList notes;
     if (row.targetFromMemory)
-        notes.append(QStringLiteral("Filled from the translation memory: please review it."));
+        notes.append(tr("Filled from the translation memory: please review it."));
     if (!row.fitNote.isEmpty())
         notes.append(row.fitNote);
     return notes.isEmpty() ? QVariant() : QVariant(notes.join(QLatin1Char('\n')));
@@ -177,8 +177,12 @@ QVariant ImageListModel::headerData(int section, Qt::Orientation orientation, in
 {
     if (orientation != Qt::Horizontal || section < 0 || section >= ColumnCount)
         return QAbstractTableModel::headerData(section, orientation, role);
-    if (role == Qt::DisplayRole || role == Qt::EditRole)
+    // The edit role keeps the title as set, for what is written to files; the
+    // display role shows it in the interface's language.
+    if (role == Qt::EditRole)
         return m_headers[section];
+    if (role == Qt::DisplayRole)
+        return tr(m_headers[section].toUtf8().constData());
     if (role == Qt::DecorationRole)
         return m_headerIcons[section];
     return {};

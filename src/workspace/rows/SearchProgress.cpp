@@ -40,8 +40,9 @@ bool SearchProgress::keepGoing(qsizetype folders, qsizetype files)
         return true;
     m_lastEvents = now;
     if (!m_dialog) {
-        m_dialog = new QProgressDialog(QStringLiteral("Searching for images..."),
-                                       QStringLiteral("Cancel"), 0, 0, m_parent);
+        m_dialog = new QProgressDialog(
+            QCoreApplication::translate("SearchProgress", "Searching for images..."),
+            QCoreApplication::translate("SearchProgress", "Cancel"), 0, 0, m_parent);
         m_dialog->setObjectName(QStringLiteral("SearchProgress"));
         m_dialog->setWindowTitle(QStringLiteral("Vemarill"));
         m_dialog->setWindowModality(Qt::WindowModal);
@@ -49,9 +50,11 @@ bool SearchProgress::keepGoing(qsizetype folders, qsizetype files)
         m_dialog->show();
     }
     if (folders > 0) {
-        m_dialog->setLabelText(QStringLiteral("Searching for images... %L1 folders, %L2 files")
-                                   .arg(folders)
-                                   .arg(files));
+        m_dialog->setLabelText(
+            QCoreApplication::translate("SearchProgress",
+                                        "Searching for images... %L1 folders, %L2 files")
+                .arg(folders)
+                .arg(files));
         if (m_report)
             m_report(folders, files);
     }
