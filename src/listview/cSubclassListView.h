@@ -142,6 +142,8 @@ private:
                   std::intptr_t& lParamUser);
     void HoverTimerProc(Platform::Hwnd lHwnd, Platform::Msg uMsg, std::uintptr_t idEvent,
                         std::uint32_t dwTime);
+    // The header's share of HookProc: pressed, dragged and hot column, and its painting.
+    void headerMessage(Platform::Hwnd lHwnd, Platform::Msg uMsg, Platform::LParam lParam);
     void PaintHeader(Platform::Hwnd lHwnd, qint16 lHotColumn);
     LastHitTest HitTestCell(const ImageListView* ListView, double x, double y) const;
     void PlaceEditor();

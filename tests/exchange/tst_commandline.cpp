@@ -34,7 +34,10 @@ Run vemarill(const QString& folder, const QStringList& arguments)
     return run;
 }
 
-const QByteArray kList = "title.png;Start;Los!;\r\nmenu/a,b.png;\"Quit\";;\r\n";
+// Quotes, commas, an emoji and a split row: every format must carry them unchanged.
+const QByteArray kList = "title.png;Start;Los!;\r\nmenu/a,b.png;\"Quit\";;\r\n"
+                         "a,b \"c\".png;Source, \"1\";\xF0\x9F\x98\x80 Ziel;\r\n"
+                         "split.png;;first;\r\nsplit.png;;second;\r\nempty.png;;;\r\n";
 
 } // namespace
 
@@ -71,34 +74,27 @@ void TestCommandLine::exitCodes_data()
     QTest::addColumn<int>("exitCode");
     QTest::addColumn<QString>("stdoutHas");
     QTest::addColumn<QString>("stderrHas");
-    QTest::newRow("version") << QStringList{"--version"} << 0 << "vemarill 1.0.0"
-                             << "";
-    QTest::newRow("help") << QStringList{"--help"} << 0 << "convert IN OUT"
-                          << "";
-    QTest::newRow("command help") << QStringList{"convert", "--help"} << 0 << "--xliff-version"
-                                  << "";
-    QTest::newRow("missing argument") << QStringList{"convert", "list.csv"} << 2 << ""
-                                      << "convert takes 2 argument(s)";
-    QTest::newRow("unknown option") << QStringList{"search", "--bogus", "images"} << 2 << ""
-                                    << "bogus";
-    QTest::newRow("unknown format")
-        << QStringList{"convert", "--to", "doc", "list.csv", "o.x"} << 2 << ""
-        << "Unknown format \"doc\"";
-    QTest::newRow("unknown extension") << QStringList{"convert", "list.csv", "out.doc"} << 2 << ""
-                                       << "out.doc: Unknown file type";
-    QTest::newRow("export without root")
-        << QStringList{"export-html", "list.csv", "-o", "p.htm"} << 2 << ""
-        << "--root";
-    QTest::newRow("missing input") << QStringList{"convert", "gone.csv", "out.xlf"} << 1 << ""
-                                   << "gone.csv: Not a file";
-    QTest::newRow("CSV format error") << QStringList{"convert", "bad.csv", "out.xlf"} << 1 << ""
-                                      << "bad.csv: line 3, column 1: This quoted field";
-    QTest::newRow("DOCTYPE") << QStringList{"convert", "bad.xlf", "out.csv"} << 1 << ""
-                             << "bad.xlf: line 2, column 13: The file has a DOCTYPE";
-    QTest::newRow("ocr without root") << QStringList{"ocr", "list.csv"} << 2 << ""
-                                      << "ocr needs --root DIR";
-    QTest::newRow("missing folder") << QStringList{"search", "nowhere"} << 1 << ""
-                                    << "nowhere: No such folder";
+    const auto row = [](const char* name, const QStringList& arguments, int exitCode,
+                        const char* out, const char* err) {
+        QTest::newRow(name) << arguments << exitCode << out << err;
+    };
+    row("version", {"--version"}, 0, "vemarill 1.0.0", "");
+    row("help", {"--help"}, 0, "convert IN OUT", "");
+    row("command help", {"convert", "--help"}, 0, "--xliff-version", "");
+    row("missing argument", {"convert", "list.csv"}, 2, "", "convert takes 2 argument(s)");
+    row("unknown option", {"search", "--bogus", "images"}, 2, "", "bogus");
+    row("unknown format", {"convert", "--to", "doc", "list.csv", "o.x"}, 2, "",
+        "Unknown format \"doc\"");
+    row("unknown extension", {"convert", "list.csv", "out.doc"}, 2, "",
+        "out.doc: Unknown file type");
+    row("export without root", {"export-html", "list.csv", "-o", "p.htm"}, 2, "", "--root");
+    row("missing input", {"convert", "gone.csv", "out.xlf"}, 1, "", "gone.csv: Not a file");
+    row("CSV format error", {"convert", "bad.csv", "out.xlf"}, 1, "",
+        "bad.csv: line 3, column 1: This quoted field");
+    row("DOCTYPE", {"convert", "bad.xlf", "out.csv"}, 1, "",
+        "bad.xlf: line 2, column 13: The file has a DOCTYPE");
+    row("ocr without root", {"ocr", "list.csv"}, 2, "", "ocr needs --root DIR");
+    row("missing folder", {"search", "nowhere"}, 1, "", "nowhere: No such folder");
 }
 
 void TestCommandLine::exitCodes()
@@ -181,8 +177,14 @@ void TestCommandLine::recognisesTheExampleTree()
         QSKIP(read.err.constData());
     QCOMPARE(read.exitCode, 0);
     QVERIFY(read.err.contains("recognised"));
-    QVERIFY(read.out.contains("menus/buttons/ok.png;OK;;\r\n"));
-    QVERIFY(read.out.contains("dialogs/errors/disk_full.bmp;Disk full!;;\r\n"));
+    for (const char* line :
+         {"title.png;Welcome to the Harbour;;", "PHOTO.JPG;Photo: Old Lighthouse;;",
+          "banner.gif;New Game;;", "splash.bmp;Loading...;;", "menus/start.png;Start;;",
+          "menus/options.jpg;Options;;", "menus/buttons/ok.png;OK;;",
+          "menus/buttons/cancel.png;Cancel;;", "dialogs/save.gif;Save your progress?;;",
+          "dialogs/errors/disk_full.bmp;Disk full!;;",
+          "dialogs/map.jpeg;Map of the Northern Isles - pan me;;"})
+        QVERIFY2(read.out.contains(QByteArray(line) + "\r\n"), line);
 }
 
 QTEST_GUILESS_MAIN(TestCommandLine)

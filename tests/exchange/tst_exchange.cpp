@@ -67,8 +67,6 @@ class TestExchange : public QObject {
 private Q_SLOTS:
     void roundTrip_data();
     void roundTrip();
-    void listFileThroughFormat_data();
-    void listFileThroughFormat();
     void golden_data();
     void golden();
     void malformed_data();
@@ -97,24 +95,6 @@ void TestExchange::roundTrip()
     QString error;
     QVERIFY2(readBack(format, written(format, awkwardRows()), back, &error), qPrintable(error));
     QCOMPARE(back, awkwardRows());
-}
-
-void TestExchange::listFileThroughFormat_data()
-{
-    roundTrip_data();
-}
-
-// A list file, converted and converted back, is the same file byte for byte.
-void TestExchange::listFileThroughFormat()
-{
-    QFETCH(Format, format);
-    const QByteArray list = "a,b \"c\".png;Source, \"1\";\xF0\x9F\x98\x80 Ziel;\r\n"
-                            "split.png;;first;\r\nsplit.png;;second;\r\nempty.png;;;\r\n";
-    Rows rows;
-    QVERIFY(readBack(Format::ListFile, list, rows));
-    Rows converted;
-    QVERIFY(readBack(format, written(format, rows), converted));
-    QCOMPARE(written(Format::ListFile, converted), list);
 }
 
 void TestExchange::golden_data()
@@ -156,50 +136,43 @@ void TestExchange::malformed_data()
     QTest::addColumn<int>("column");
     QTest::addColumn<QString>("message");
 
+    const auto row = [](const char* name, Format format, const QByteArray& bytes, int line,
+                        int column, const char* message) {
+        QTest::newRow(name) << format << bytes << line << column << message;
+    };
     const QByteArray root = "<xliff xmlns=\"urn:oasis:names:tc:xliff:document:2.0\" "
                             "version=\"2.0\" srcLang=\"en\">\n";
-    QTest::newRow("XLIFF truncated")
-        << Format::Xliff20 << root + "<file id=\"f\">\n<unit id=\"a\"><segment><sou" << 3 << 27
-        << "ends before";
-    QTest::newRow("XLIFF wrong namespace")
-        << Format::Xliff20
-        << QByteArray("<?xml version=\"1.0\"?>\n<xliff xmlns=\"urn:x\">\n</xliff>") << 2 << 22
-        << "namespace \"urn:x\"";
-    QTest::newRow("XLIFF not XLIFF")
-        << Format::Xliff20 << QByteArray("<html>\n</html>") << 1 << 7 << "<html>";
-    QTest::newRow("XLIFF DOCTYPE with entity")
-        << Format::Xliff20
-        << "<?xml version=\"1.0\"?>\n<!DOCTYPE xliff [<!ENTITY x SYSTEM "
-           "\"file:///etc/passwd\">]>\n" +
-               root +
-               "<file id=\"f\"><unit id=\"a\"><segment><source>&x;</source>"
-               "</segment></unit></file></xliff>"
-        << 2 << 59 << "DOCTYPE";
-    QTest::newRow("XLIFF empty") << Format::Xliff20 << QByteArray() << 1 << 1 << "ends before";
-    QTest::newRow("XLIFF undeclared entity")
-        << Format::Xliff20 << root + "<file id=\"f\">&bad;</file></xliff>" << 2 << 19 << "bad";
+    const Format xliff = Format::Xliff20;
+    row("XLIFF truncated", xliff, root + "<file id=\"f\">\n<unit id=\"a\"><segment><sou", 3, 27,
+        "ends before");
+    row("XLIFF wrong namespace", xliff,
+        "<?xml version=\"1.0\"?>\n<xliff xmlns=\"urn:x\">\n</xliff>", 2, 22, "namespace \"urn:x\"");
+    row("XLIFF not XLIFF", xliff, "<html>\n</html>", 1, 7, "<html>");
+    row("XLIFF DOCTYPE with entity", xliff,
+        "<?xml version=\"1.0\"?>\n<!DOCTYPE xliff [<!ENTITY x SYSTEM \"file:///etc/passwd\">]>\n" +
+            root +
+            "<file id=\"f\"><unit id=\"a\"><segment><source>&x;</source>"
+            "</segment></unit></file></xliff>",
+        2, 59, "DOCTYPE");
+    row("XLIFF empty", xliff, QByteArray(), 1, 1, "ends before");
+    row("XLIFF undeclared entity", xliff, root + "<file id=\"f\">&bad;</file></xliff>", 2, 19,
+        "bad");
 
     const QByteArray header = "Name,Source Text,Target Text,Checked\r\n";
-    QTest::newRow("CSV unbalanced quote")
-        << Format::Csv << header + "a,b,c,1\r\nname,\"open, never\r\nclosed,1\r\n"
-        << 3 << 6 << "never closed";
-    QTest::newRow("CSV too many fields") << Format::Csv << header + "a,b,c,1,extra\r\n"
-                                         << 2 << 9 << "5 fields where the header has 4";
-    QTest::newRow("CSV too few fields after a quoted line break")
-        << Format::Csv << header + "\"two\nlines\",b\n"
-        << 3 << 8 << "2 fields";
-    QTest::newRow("CSV quote inside a field") << Format::Csv << header + "\U0001F600ab\"c,,,0\n"
-                                              << 2 << 4 << "quote inside";
-    QTest::newRow("CSV text after closing quote") << Format::Csv << header + "\"a\"b,,,0\n"
-                                                  << 2 << 4 << "closing quote";
-    QTest::newRow("CSV bad check") << Format::Csv << header + "a,,,maybe\n" << 2 << 5 << "Checked";
-    QTest::newRow("CSV no header")
-        << Format::Csv << QByteArray("a,b,c,1\r\n") << 1 << 1 << "header";
-    QTest::newRow("CSV not UTF-8") << Format::Csv << header + "ok,,,1\ncaf\xE9,,,1\n"
-                                   << 3 << 4 << "UTF-8";
-    QTest::newRow("TSV comma header")
-        << Format::Tsv << QByteArray("Name,Source Text,Target Text,Checked\n") << 1 << 1
-        << "header";
+    row("CSV unbalanced quote", Format::Csv,
+        header + "a,b,c,1\r\nname,\"open, never\r\nclosed,1\r\n", 3, 6, "never closed");
+    row("CSV too many fields", Format::Csv, header + "a,b,c,1,extra\r\n", 2, 9,
+        "5 fields where the header has 4");
+    row("CSV too few fields after a quoted line break", Format::Csv, header + "\"two\nlines\",b\n",
+        3, 8, "2 fields");
+    row("CSV quote inside a field", Format::Csv, header + "\U0001F600ab\"c,,,0\n", 2, 4,
+        "quote inside");
+    row("CSV text after closing quote", Format::Csv, header + "\"a\"b,,,0\n", 2, 4,
+        "closing quote");
+    row("CSV bad check", Format::Csv, header + "a,,,maybe\n", 2, 5, "Checked");
+    row("CSV no header", Format::Csv, "a,b,c,1\r\n", 1, 1, "header");
+    row("CSV not UTF-8", Format::Csv, header + "ok,,,1\ncaf\xE9,,,1\n", 3, 4, "UTF-8");
+    row("TSV comma header", Format::Tsv, "Name,Source Text,Target Text,Checked\n", 1, 1, "header");
 }
 
 void TestExchange::malformed()

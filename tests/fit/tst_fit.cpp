@@ -100,27 +100,23 @@ void TestFit::measure_data()
     QTest::addColumn<double>("percent");
     QTest::addColumn<Verdict>("verdict");
 
+    const auto row = [](const char* name, const QString& target, const QStringList& lines,
+                        double percent, Verdict verdict) {
+        QTest::newRow(name) << target << lines << percent << verdict;
+    };
     const QString open = QStringLiteral("Open today");
-    QTest::newRow("fits") << open << QStringList{open} << 80.0 << Verdict::Fits;
-    QTest::newRow("tight") << open << QStringList{open} << 108.0 << Verdict::Tight;
-    QTest::newRow("overflows") << open << QStringList{open} << 130.0 << Verdict::Overflows;
-    QTest::newRow("balanced at spaces")
-        << QStringLiteral("Open the door now") << QStringList{"Open the", "door now"} << 90.0
-        << Verdict::Fits;
-    QTest::newRow("slash forces a break")
-        << QStringLiteral("Save / all the changes") << QStringList{"Save", "all the changes"}
-        << 90.0 << Verdict::Fits;
-    QTest::newRow("newline forces a break")
-        << QStringLiteral("Big\nsummer sale") << QStringList{"Big", "summer sale"} << 108.0
-        << Verdict::Tight;
-    QTest::newRow("Hebrew") << QStringLiteral("שלום עולם") << QStringList{"שלום עולם"} << 130.0
-                            << Verdict::Overflows;
-    QTest::newRow("Arabic on two lines")
-        << QStringLiteral("مرحبا بالعالم") << QStringList{"مرحبا", "بالعالم"} << 90.0
-        << Verdict::Fits;
-    QTest::newRow("CJK between characters")
-        << QStringLiteral("保存所有更改") << QStringList{"保存所", "有更改"} << 112.0
-        << Verdict::Tight;
+    row("fits", open, {open}, 80.0, Verdict::Fits);
+    row("tight", open, {open}, 108.0, Verdict::Tight);
+    row("overflows", open, {open}, 130.0, Verdict::Overflows);
+    row("balanced at spaces", u"Open the door now"_qs, {"Open the", "door now"}, 90.0,
+        Verdict::Fits);
+    row("slash forces a break", u"Save / all the changes"_qs, {"Save", "all the changes"}, 90.0,
+        Verdict::Fits);
+    row("newline forces a break", u"Big\nsummer sale"_qs, {"Big", "summer sale"}, 108.0,
+        Verdict::Tight);
+    row("Hebrew", u"שלום עולם"_qs, {"שלום עולם"}, 130.0, Verdict::Overflows);
+    row("Arabic on two lines", u"مرحبا بالعالم"_qs, {"مرحبا", "بالعالم"}, 90.0, Verdict::Fits);
+    row("CJK between characters", u"保存所有更改"_qs, {"保存所", "有更改"}, 112.0, Verdict::Tight);
 }
 
 void TestFit::measure()

@@ -2,23 +2,18 @@
 #include "RecoveryJournal.h"
 #include "TempTree.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QProcess>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QtEndian>
-#include <cstdio>
 
 Q_DECLARE_METATYPE(JournalSnapshot)
 Q_DECLARE_METATYPE(JournalFormat::Status)
 
 namespace {
-
-const char kChildArgument[] = "--journal-child";
 
 JournalSnapshot awkwardSnapshot()
 {
@@ -69,20 +64,6 @@ QStringList journalFiles(const QString& folder)
     return files;
 }
 
-// Run as a child process: journals the awkward rows through the worker, says
-// where, and waits to be killed.
-int journalChild(int argc, char** argv)
-{
-    QCoreApplication app(argc, argv);
-    RecoveryJournal journal(QString::fromLocal8Bit(argv[2]));
-    journal.update(awkwardSnapshot());
-    if (!QTest::qWaitFor([&] { return QFileInfo::exists(journal.path()); }, 10000))
-        return 1;
-    std::printf("%s\n", qPrintable(journal.path()));
-    std::fflush(stdout);
-    return app.exec();
-}
-
 } // namespace
 
 class TestRecoveryJournal : public QObject {
@@ -96,7 +77,6 @@ private Q_SLOTS:
     void detectsDamagedFiles();
     void clearRemovesTheJournal();
     void instancesKeepApartAndHandOver();
-    void killedInstanceLeavesReadableOrphan();
     void unwritableFolderIsReportedOnce();
 };
 
@@ -249,30 +229,6 @@ void TestRecoveryJournal::instancesKeepApartAndHandOver()
     QVERIFY(!QFileInfo::exists(firstPath));
 }
 
-void TestRecoveryJournal::killedInstanceLeavesReadableOrphan()
-{
-    QTemporaryDir dir;
-    QProcess child;
-    child.start(QCoreApplication::applicationFilePath(),
-                {QLatin1String(kChildArgument), dir.path()});
-    QVERIFY(child.waitForReadyRead(30000));
-    const QString path = QString::fromLocal8Bit(child.readLine()).trimmed();
-    QVERIFY(QFileInfo::exists(path));
-
-    RecoveryJournal journal(dir.path());
-    QVERIFY(journal.orphans().isEmpty()); // still alive
-
-    child.kill();
-    QVERIFY(child.waitForFinished(30000));
-    QCOMPARE(child.exitStatus(), QProcess::CrashExit);
-    const QList<RecoveryJournal::Orphan> offered = journal.orphans();
-    QCOMPARE(offered.size(), 1);
-    QCOMPARE(offered[0].path, path);
-    QCOMPARE(readBack(path), awkwardSnapshot());
-    QVERIFY(journal.discard(path));
-    QCOMPARE(journalFiles(dir.path()), {});
-}
-
 void TestRecoveryJournal::unwritableFolderIsReportedOnce()
 {
     TempTree tree;
@@ -288,13 +244,5 @@ void TestRecoveryJournal::unwritableFolderIsReportedOnce()
     QVERIFY(failures[0][0].toString().contains(QStringLiteral("plain-file")));
 }
 
-int main(int argc, char** argv)
-{
-    if (argc == 3 && qstrcmp(argv[1], kChildArgument) == 0)
-        return journalChild(argc, argv);
-    QCoreApplication app(argc, argv);
-    TestRecoveryJournal test;
-    return QTest::qExec(&test, argc, argv);
-}
-
+QTEST_GUILESS_MAIN(TestRecoveryJournal)
 #include "tst_recoveryjournal.moc"

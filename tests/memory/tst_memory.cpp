@@ -26,6 +26,8 @@ namespace {
 const LanguagePair kEnDe{QStringLiteral("en"), QStringLiteral("de")};
 const LanguagePair kEnFr{QStringLiteral("en"), QStringLiteral("fr")};
 const char kAdmin[] = "tst-memory-admin";
+const QString kOeffnen = u"\u00d6ffnen"_qs;
+const QString kSchliessen = u"Schlie\u00dfen"_qs;
 
 std::unique_ptr<TranslationMemory> openMemory(const MemoryLocation& location,
                                               TranslationMemory::Options options = {})
@@ -150,24 +152,18 @@ void tst_Memory::fuzzyScore_data()
     QTest::addColumn<QString>("a");
     QTest::addColumn<QString>("b");
     QTest::addColumn<double>("score");
-    QTest::newRow("identical") << "Open file"
-                               << "Open file" << 1.0;
-    QTest::newRow("both empty") << ""
-                                << "" << 1.0;
-    QTest::newRow("one empty") << ""
-                               << "abc" << 0.0;
-    QTest::newRow("kitten") << "kitten"
-                            << "sitting" << 1.0 - 3.0 / 7.0;
-    QTest::newRow("case counts") << "Save"
-                                 << "save" << 0.75;
-    QTest::newRow("order") << "abcd"
-                           << "dcba" << 0.0;
-    QTest::newRow("insertion") << "Save the file"
-                               << "Save the files" << 1.0 - 1.0 / 14.0;
-    QTest::newRow("emoji is one character")
-        << QString::fromUtf8("a\xF0\x9F\x98\x80") << QString::fromUtf8("a\xF0\x9F\x98\x81") << 0.5;
-    QTest::newRow("nul") << QString(QChar(0)) + "b"
-                         << "ab" << 0.5;
+    const auto row = [](const char* name, const QString& a, const QString& b, double score) {
+        QTest::newRow(name) << a << b << score;
+    };
+    row("identical", u"Open file"_qs, u"Open file"_qs, 1.0);
+    row("both empty", {}, {}, 1.0);
+    row("one empty", {}, u"abc"_qs, 0.0);
+    row("kitten", u"kitten"_qs, u"sitting"_qs, 1.0 - 3.0 / 7.0);
+    row("case counts", u"Save"_qs, u"save"_qs, 0.75);
+    row("order", u"abcd"_qs, u"dcba"_qs, 0.0);
+    row("insertion", u"Save the file"_qs, u"Save the files"_qs, 1.0 - 1.0 / 14.0);
+    row("emoji is one character", u"a\U0001F600"_qs, u"a\U0001F601"_qs, 0.5);
+    row("nul", QString(QChar(0)) + u"b"_qs, u"ab"_qs, 0.5);
 }
 
 void tst_Memory::fuzzyScore()
@@ -269,13 +265,7 @@ void tst_Memory::tmxGolden()
 {
     const QDateTime when(QDate(2024, 1, 2), QTime(3, 4, 5), Qt::UTC);
     const std::vector<MemoryUnit> units = {
-        {"Open",
-         QString::fromUtf8("\xC3\x96"
-                           "ffnen"),
-         kEnDe,
-         {"/images/", "menu/open.png", "ann", when},
-         when.addDays(1),
-         3},
+        {"Open", kOeffnen, kEnDe, {"/images/", "menu/open.png", "ann", when}, when.addDays(1), 3},
         {"<b> & \"quotes\" 'too'",
          QString::fromUtf8("\xF0\x9F\x98\x80 \xE2\x86\x92 ok"),
          kEnDe,
@@ -305,24 +295,16 @@ void tst_Memory::storesIdenticalPairsOnce()
     {
         auto memory = openMemory(location);
         QVERIFY2(memory->isEnabled(), qPrintable(memory->disabledReason()));
-        QVERIFY(memory->store("Open",
-                              QString::fromUtf8("\xC3\x96"
-                                                "ffnen"),
-                              kEnDe, first));
+        QVERIFY(memory->store("Open", kOeffnen, kEnDe, first));
         QVERIFY(memory->store("Open", "Aufmachen", kEnDe, {"list.csv", "b.png", "bob", {}}));
-        QVERIFY(memory->store("Open",
-                              QString::fromUtf8("\xC3\x96"
-                                                "ffnen"),
-                              kEnDe, {"other", "c.png", "cy", {}}));
+        QVERIFY(memory->store("Open", kOeffnen, kEnDe, {"other", "c.png", "cy", {}}));
         QVERIFY(memory->store("Open", "Ouvrir", kEnFr));
         QVERIFY(!memory->store("", "leer", kEnDe));
         QVERIFY(!memory->store("Empty", "", kEnDe));
     } // waits for the writes
     auto memory = openMemory(location);
     const std::vector<Suggestion> open = memory->suggestions("Open", kEnDe);
-    QCOMPARE(targetsOf(open), QStringList({QString::fromUtf8("\xC3\x96"
-                                                             "ffnen"),
-                                           "Aufmachen"}));
+    QCOMPARE(targetsOf(open), QStringList({kOeffnen, "Aufmachen"}));
     QCOMPARE(open[0].useCount, 2);
     QCOMPARE(open[1].useCount, 1);
     QVERIFY(open[0].exact);
@@ -404,29 +386,14 @@ void tst_Memory::inconsistencies()
     QFETCH(QString, backend);
     FRESH_LOCATION(backend);
     const std::vector<ImageListRow> rows = {
-        {"a.png", "Open",
-         QString::fromUtf8("\xC3\x96"
-                           "ffnen"),
-         true},
-        {"b.png", "Open", "Aufmachen", false},
-        {"c.png", "Close",
-         QString::fromUtf8("Schlie\xC3\x9F"
-                           "en"),
-         true},
-        {"d.png", "Close",
-         QString::fromUtf8("Schlie\xC3\x9F"
-                           "en"),
-         true},
-        {"e.png", "Quit", "", true},
-        {"f.png", "Save", "Speichern", true},
+        {"a.png", "Open", kOeffnen, true},     {"b.png", "Open", "Aufmachen", false},
+        {"c.png", "Close", kSchliessen, true}, {"d.png", "Close", kSchliessen, true},
+        {"e.png", "Quit", "", true},           {"f.png", "Save", "Speichern", true},
     };
     {
         auto memory = openMemory(location);
         memory->store("Save", "Sichern", kEnDe);
-        memory->store("Close",
-                      QString::fromUtf8("Schlie\xC3\x9F"
-                                        "en"),
-                      kEnDe);
+        memory->store("Close", kSchliessen, kEnDe);
         memory->store("Help", "Hilfe", kEnDe);
         memory->store("Help", "Hilfe!", kEnDe);
         memory->store("Help", "Aide", kEnFr);
@@ -438,8 +405,7 @@ void tst_Memory::inconsistencies()
             out << i.source + ": " + i.targets.join(" / ");
         return out;
     };
-    const QString open = QString::fromUtf8("Open: \xC3\x96"
-                                           "ffnen / Aufmachen");
+    const QString open = u"Open: "_qs + kOeffnen + u" / Aufmachen"_qs;
     QCOMPARE(listed(TranslationMemory::Scope::Rows), QStringList{open});
     QCOMPARE(listed(TranslationMemory::Scope::RowsAndMemory),
              QStringList({open, "Save: Speichern / Sichern"}));
@@ -488,16 +454,14 @@ void tst_Memory::switchedOff_data()
 {
     QTest::addColumn<QString>("fault");
     QTest::addColumn<QString>("reason");
-    QTest::newRow("damaged file") << "damaged"
-                                  << "damaged";
-    QTest::newRow("locked by another program") << "locked"
-                                               << "locked";
-    QTest::newRow("read-only file") << "read-only"
-                                    << "read-only";
-    QTest::newRow("newer schema") << "newer"
-                                  << "newer Vemarill";
-    QTest::newRow("unreachable server") << "unreachable"
-                                        << "cannot be reached";
+    const auto row = [](const char* name, const char* fault, const char* reason) {
+        QTest::newRow(name) << QString::fromLatin1(fault) << QString::fromLatin1(reason);
+    };
+    row("damaged file", "damaged", "damaged");
+    row("locked by another program", "locked", "locked");
+    row("read-only file", "read-only", "read-only");
+    row("newer schema", "newer", "newer Vemarill");
+    row("unreachable server", "unreachable", "cannot be reached");
 }
 
 void tst_Memory::switchedOff()

@@ -286,12 +286,10 @@ void TestPreviewPane::ctrlWheelZoomsAboutTheCursor_data()
     QTest::addColumn<int>("notches");
     QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
     QTest::addColumn<double>("zoom");
-    QTest::newRow("in") << QPoint(300, 100) << 1 << Qt::KeyboardModifiers(Qt::ControlModifier)
-                        << 1.25;
-    QTest::newRow("in twice near the corner")
-        << QPoint(40, 30) << 2 << Qt::KeyboardModifiers(Qt::ControlModifier) << 1.5;
-    QTest::newRow("out") << QPoint(100, 40) << -1 << Qt::KeyboardModifiers(Qt::ControlModifier)
-                         << 0.75;
+    const Qt::KeyboardModifiers ctrl(Qt::ControlModifier);
+    QTest::newRow("in") << QPoint(300, 100) << 1 << ctrl << 1.25;
+    QTest::newRow("in twice near the corner") << QPoint(40, 30) << 2 << ctrl << 1.5;
+    QTest::newRow("out") << QPoint(100, 40) << -1 << ctrl << 0.75;
     QTest::newRow("no Ctrl, no zoom") << QPoint(300, 100) << 1 << Qt::KeyboardModifiers() << 1.0;
 }
 

@@ -4,12 +4,18 @@
 #include "ImageListView.h"
 #include "SearchProgress.h"
 #include "TempTree.h"
+#include "Twips.h"
+#include "cSubclassListView.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFontMetrics>
+#include <QHeaderView>
+#include <QLabel>
 #include <QLineEdit>
 #include <QProgressDialog>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
@@ -49,6 +55,7 @@ private Q_SLOTS:
     void unfinishedSearchChangesNothing_data();
     void unfinishedSearchChangesNothing();
     void reportsSkippedFolders();
+    void gridKeepsHugeAndOldListTextsWhole();
 
 private:
     QPushButton* button(const char* name) const
@@ -89,6 +96,7 @@ void TestForm1::cleanup()
     ImageCount::set(0);
     SearchProgress::setDefaultDelay(500);
     delete m_midSearch;
+    m_midSearch = nullptr;
 }
 
 void TestForm1::duringSearch(const std::function<bool(int)>& act)
@@ -152,6 +160,24 @@ void TestForm1::startsAsDesigned()
     m_form->textFolder()->setFocus();
     QCOMPARE(m_form->textFolder()->nextInFocusChain(), button("CmdBrowse"));
     QCOMPARE(button("CmdBrowse")->nextInFocusChain(), button("CmdSearchImages"));
+
+    // The grid is bound at start-up, its editor in the list's frame.
+    cSubclassListView* grid = m_form->subLV();
+    QCOMPARE(grid->listView(), m_form->imageList());
+    QCOMPARE(grid->editorName(), QStringLiteral("txtEdit0"));
+    QCOMPARE(grid->editor()->parentWidget()->objectName(), QStringLiteral("Frame2"));
+    QVERIFY(grid->editor()->isHidden());
+    // Image1 holds the header skin at its design place, under the frames and
+    // out of sight, and start-up hands the skin to the grid.
+    auto* image = m_form->findChild<QLabel*>(QStringLiteral("Image1"));
+    QCOMPARE(image->geometry(), Platform::twipsRect(3960, 720, 1215, 300));
+    QVERIFY(image->isHidden());
+    const QObjectList children = m_form->children();
+    QVERIFY(children.indexOf(image) <
+            children.indexOf(m_form->findChild<QWidget*>(QStringLiteral("Frame1"))));
+    QCOMPARE(grid->SkinPicture().size(), QSize(81, 20));
+    QVERIFY(QFontMetrics(m_form->imageList()->header()->font()).height() <= 16);
+    QVERIFY(m_platform->messages.isEmpty());
 }
 
 void TestForm1::searchesTypedFolder()
@@ -174,6 +200,11 @@ void TestForm1::searchesTypedFolder()
     QVERIFY(rowCommandsEnabled(true));
     QVERIFY(m_form->LoadImages);
     QVERIFY(m_platform->messages.isEmpty());
+    // A search that ends within its delay shows no progress window.
+    SearchProgress quick(m_form.get(), 60000);
+    for (int i = 0; i < 1000; ++i)
+        QVERIFY(quick.keepGoing());
+    QVERIFY(!quick.wasShown());
 
     // A folder without images empties the list and disables the row commands.
     TempTree empty;
@@ -548,6 +579,38 @@ void TestForm1::reportsSkippedFolders()
                          m_tree->path(QStringLiteral("sub/"))});
     QCOMPARE(m_platform->messages.first().title, QStringLiteral("Vemarill"));
     QCOMPARE(m_platform->messages.first().icon, Platform::MessageIcon::Information);
+}
+
+void TestForm1::gridKeepsHugeAndOldListTextsWhole()
+{
+    // An older Windows-1252 list, with a cell longer than any line edit's default.
+    const QByteArray huge(200000, 'w');
+    QVERIFY(m_tree->writeFile(QStringLiteral("old.csv"),
+                              "caf\xe9.png;" + huge + ";\x80;\r\nb.png;;;\r\n"));
+    QApplication::setActiveWindow(m_form.get());
+    QVERIFY(QTest::qWaitForWindowActive(m_form.get()));
+    m_platform->answerNextFile(m_tree->path(QStringLiteral("old.csv")));
+    click("CmdLoadImages");
+    QCOMPARE(m_platform->messageTexts(),
+             QStringList{QStringLiteral("The file was not UTF-8 and was read as Windows-1252.")});
+    ImageListView* list = m_form->imageList();
+    QCOMPARE(list->itemText(0), QStringLiteral("caf\u00e9.png"));
+    QCOMPARE(list->subItem(0, 2), QStringLiteral("\u20ac"));
+
+    // The cell shows its start only; the editor and the row hold it whole.
+    const QModelIndex cell = list->imageListModel()->index(0, 1);
+    QVERIFY(cell.data(Qt::DisplayRole).toString().size() <= ImageListModel::kShownLimit + 1);
+    QVERIFY(!list->viewport()->grab().isNull());
+    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, list->cellRect(0, 1).center());
+    QLineEdit* editor = m_form->subLV()->editor();
+    QCOMPARE(editor->text().size(), huge.size());
+
+    // A click on a scroll bar takes no focus, yet it ends the edit.
+    editor->setText(QStringLiteral("short"));
+    auto* bar = m_form->findChild<QScrollBar*>(QStringLiteral("VScroll1"));
+    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->rect().center());
+    QVERIFY(!editor->isVisible());
+    QCOMPARE(list->subItem(0, 1), QStringLiteral("short"));
 }
 
 QTEST_MAIN(TestForm1)

@@ -60,42 +60,17 @@ void TestImageListFile::parsesLines_data()
     QTest::addColumn<QString>("source");
     QTest::addColumn<QString>("target");
 
-    QTest::newRow("written row") << "a.png;Hello;Hola;"
-                                 << "a.png"
-                                 << "Hello"
-                                 << "Hola";
-    QTest::newRow("empty texts") << "a.png;;;"
-                                 << "a.png"
-                                 << ""
-                                 << "";
-    QTest::newRow("no trailing separator") << "a;b;c"
-                                           << "a"
-                                           << "b"
-                                           << "c";
-    QTest::newRow("separator in target is lost") << "n;s;x;y;"
-                                                 << "n"
-                                                 << "s"
-                                                 << "xy";
-    QTest::newRow("separator in name moves fields") << "a;b;c;d;"
-                                                    << "a"
-                                                    << "b"
-                                                    << "cd";
-    QTest::newRow("one separator") << "a;b"
-                                   << "a"
-                                   << "b"
-                                   << "";
-    QTest::newRow("no separator") << "lonely.png"
-                                  << "lonely.png"
-                                  << ""
-                                  << "";
-    QTest::newRow("only separators") << ";;;"
-                                     << ""
-                                     << ""
-                                     << "";
-    QTest::newRow("spaces kept") << " a ; b ; c ;"
-                                 << " a "
-                                 << " b "
-                                 << " c ";
+    const auto row = [](const char* name, const char* line, const char* n, const char* s,
+                        const char* t) { QTest::newRow(name) << line << n << s << t; };
+    row("written row", "a.png;Hello;Hola;", "a.png", "Hello", "Hola");
+    row("empty texts", "a.png;;;", "a.png", "", "");
+    row("no trailing separator", "a;b;c", "a", "b", "c");
+    row("separator in target is lost", "n;s;x;y;", "n", "s", "xy");
+    row("separator in name moves fields", "a;b;c;d;", "a", "b", "cd");
+    row("one separator", "a;b", "a", "b", "");
+    row("no separator", "lonely.png", "lonely.png", "", "");
+    row("only separators", ";;;", "", "", "");
+    row("spaces kept", " a ; b ; c ;", " a ", " b ", " c ");
 }
 
 void TestImageListFile::parsesLines()

@@ -24,13 +24,6 @@ void TestImageListModel::behavesAsATableModel()
     model.setChecked(0, true);
     model.clear();
     QCOMPARE(model.rowCount(), 0);
-
-    QCOMPARE(model.headerData(ImageListModel::Name, Qt::Horizontal).toString(),
-             QStringLiteral("Name"));
-    QCOMPARE(model.headerData(ImageListModel::SourceText, Qt::Horizontal).toString(),
-             QStringLiteral("Source Text"));
-    QCOMPARE(model.headerData(ImageListModel::TargetText, Qt::Horizontal).toString(),
-             QStringLiteral("Target Text"));
 }
 
 void TestImageListModel::insertsAndEdits()

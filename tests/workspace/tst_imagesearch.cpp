@@ -131,14 +131,13 @@ void TestImageSearch::countsFoldersItCannotRead_data()
     // listed fail the same way and show the counting everywhere.
     QTest::addColumn<QString>("folder"); // empty for the root
     QTest::addColumn<QString>("how");
-    QTest::newRow("removed mid-walk") << "later"
-                                      << "remove";
-    QTest::newRow("replaced by a file mid-walk") << "later"
-                                                 << "file";
-    QTest::newRow("root removed before listing") << ""
-                                                 << "remove";
-    QTest::newRow("locked, where permissions hold") << "locked"
-                                                    << "lock";
+    const auto row = [](const char* name, const char* folder, const char* how) {
+        QTest::newRow(name) << QString::fromLatin1(folder) << QString::fromLatin1(how);
+    };
+    row("removed mid-walk", "later", "remove");
+    row("replaced by a file mid-walk", "later", "file");
+    row("root removed before listing", "", "remove");
+    row("locked, where permissions hold", "locked", "lock");
 }
 
 void TestImageSearch::countsFoldersItCannotRead()
