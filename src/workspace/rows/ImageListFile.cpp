@@ -7,7 +7,11 @@
 #include <QIODevice>
 #include <QStringDecoder>
 #include <QStringEncoder>
+#include <QThread>
 #include <algorithm>
+#include <iterator>
+#include <thread>
+#include <utility>
 
 namespace ImageListFile {
 
@@ -143,20 +147,53 @@ bool appendAllRows(QByteArrayView all, std::vector<ImageListRow>& rows, bool win
     return true;
 }
 
+size_t lineCount(QByteArrayView bytes)
+{
+    return static_cast<size_t>(std::count(bytes.begin(), bytes.end(), '\n')) + 1;
+}
+
+// A large file is read as two halves at once, cut at a line end, and its
+// rows kept in file order.
+bool appendAllRowsOnTwoThreads(QByteArrayView all, std::vector<ImageListRow>& rows,
+                               bool windows1252)
+{
+    constexpr qsizetype kWorthAThread = 1 << 20;
+    if (all.size() < kWorthAThread || QThread::idealThreadCount() < 2) {
+        rows.reserve(lineCount(all));
+        return appendAllRows(all, rows, windows1252);
+    }
+    const qsizetype middle = lineEndFrom(all, all.size() / 2);
+    const QByteArrayView firstHalf = all.first(middle);
+    const QByteArrayView secondHalf = all.sliced(middle);
+    std::vector<ImageListRow> second;
+    bool secondRead = false;
+    std::thread other([&] {
+        second.reserve(lineCount(secondHalf));
+        secondRead = appendAllRows(secondHalf, second, windows1252);
+    });
+    rows.reserve(lineCount(firstHalf) + lineCount(secondHalf));
+    const bool firstRead = appendAllRows(firstHalf, rows, windows1252);
+    other.join();
+    if (!firstRead || !secondRead)
+        return false;
+    rows.insert(rows.end(), std::make_move_iterator(second.begin()),
+                std::make_move_iterator(second.end()));
+    return true;
+}
+
 } // namespace
 
 void readBytes(QByteArrayView bytes, std::vector<ImageListRow>& rows, Encoding* encoding)
 {
     rows.clear();
-    rows.reserve(static_cast<size_t>(std::count(bytes.begin(), bytes.end(), '\n')) + 1);
     Encoding used = Encoding::System;
-    if (!appendAllRows(bytes, rows, false)) {
+    if (!appendAllRowsOnTwoThreads(bytes, rows, false)) {
         rows.clear();
         // An older file from a Windows-1252 system: every byte is a character
         // there, where UTF-8 would turn the broken ones into replacements.
         if (systemIsUtf8()) {
             used = Encoding::Windows1252;
-            appendAllRows(bytes, rows, true);
+            appendAllRowsOnTwoThreads(bytes, rows, true);
         } else {
             QStringDecoder decoder(QStringConverter::System);
             const QString text = decoder(bytes);
@@ -182,31 +219,43 @@ bool read(QIODevice& device, std::vector<ImageListRow>& rows, QString* errorStri
 bool write(QIODevice& device, const std::vector<ImageListRow>& rows, int rowLimit,
            QString* errorString)
 {
+    constexpr qsizetype kChunk = 1 << 16;
     QStringEncoder encoder(QStringConverter::System);
     const size_t limit = std::min(rows.size(), static_cast<size_t>(std::max(rowLimit, 0)));
+    // Lines go straight into one reused chunk, encoded a chunk at a time: no
+    // string of its own per line.
     QString chunk;
+    chunk.reserve(2 * kChunk);
+    QByteArray bytes;
     const auto flush = [&]() {
-        const QByteArray bytes = encoder(chunk);
-        chunk.clear();
-        if (device.write(bytes) != bytes.size()) {
+        bytes.resize(encoder.requiredSpace(chunk.size()));
+        const qsizetype size = encoder.appendToBuffer(bytes.data(), chunk) - bytes.constData();
+        chunk.resize(0);
+        if (device.write(bytes.constData(), size) != size) {
             if (errorString)
                 *errorString = device.errorString();
             return false;
         }
         return true;
     };
+    const QChar separator = QLatin1Char(kSeparator);
+    bool first = device.pos() == 0;
     for (size_t i = 0; i < limit; ++i) {
         const ImageListRow& row = rows[i];
         if (!row.checked)
             continue;
         // Reading drops a byte order mark at the start of a file: a first
         // Name that starts with one keeps it only behind a second.
-        if (device.pos() == 0 && chunk.isEmpty() && row.name.startsWith(QChar(0xFEFF)) &&
-            systemIsUtf8())
+        if (std::exchange(first, false) && row.name.startsWith(QChar(0xFEFF)) && systemIsUtf8())
             chunk += QChar(0xFEFF);
-        chunk += formatLine(row);
-        chunk += QLatin1String("\r\n");
-        if (chunk.size() > 1 << 16 && !flush())
+        chunk.append(row.name)
+            .append(separator)
+            .append(row.sourceText)
+            .append(separator)
+            .append(row.targetText)
+            .append(separator)
+            .append(QLatin1String("\r\n"));
+        if (chunk.size() > kChunk && !flush())
             return false;
     }
     return flush();
