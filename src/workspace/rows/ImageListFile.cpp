@@ -7,10 +7,7 @@
 #include <QIODevice>
 #include <QStringDecoder>
 #include <QStringEncoder>
-#include <QThread>
 #include <algorithm>
-#include <iterator>
-#include <thread>
 #include <utility>
 
 namespace ImageListFile {
@@ -147,53 +144,20 @@ bool appendAllRows(QByteArrayView all, std::vector<ImageListRow>& rows, bool win
     return true;
 }
 
-size_t lineCount(QByteArrayView bytes)
-{
-    return static_cast<size_t>(std::count(bytes.begin(), bytes.end(), '\n')) + 1;
-}
-
-// A large file is read as two halves at once, cut at a line end, and its
-// rows kept in file order.
-bool appendAllRowsOnTwoThreads(QByteArrayView all, std::vector<ImageListRow>& rows,
-                               bool windows1252)
-{
-    constexpr qsizetype kWorthAThread = 1 << 20;
-    if (all.size() < kWorthAThread || QThread::idealThreadCount() < 2) {
-        rows.reserve(lineCount(all));
-        return appendAllRows(all, rows, windows1252);
-    }
-    const qsizetype middle = lineEndFrom(all, all.size() / 2);
-    const QByteArrayView firstHalf = all.first(middle);
-    const QByteArrayView secondHalf = all.sliced(middle);
-    std::vector<ImageListRow> second;
-    bool secondRead = false;
-    std::thread other([&] {
-        second.reserve(lineCount(secondHalf));
-        secondRead = appendAllRows(secondHalf, second, windows1252);
-    });
-    rows.reserve(lineCount(firstHalf) + lineCount(secondHalf));
-    const bool firstRead = appendAllRows(firstHalf, rows, windows1252);
-    other.join();
-    if (!firstRead || !secondRead)
-        return false;
-    rows.insert(rows.end(), std::make_move_iterator(second.begin()),
-                std::make_move_iterator(second.end()));
-    return true;
-}
-
 } // namespace
 
 void readBytes(QByteArrayView bytes, std::vector<ImageListRow>& rows, Encoding* encoding)
 {
     rows.clear();
+    rows.reserve(static_cast<size_t>(std::count(bytes.begin(), bytes.end(), '\n')) + 1);
     Encoding used = Encoding::System;
-    if (!appendAllRowsOnTwoThreads(bytes, rows, false)) {
+    if (!appendAllRows(bytes, rows, false)) {
         rows.clear();
         // An older file from a Windows-1252 system: every byte is a character
         // there, where UTF-8 would turn the broken ones into replacements.
         if (systemIsUtf8()) {
             used = Encoding::Windows1252;
-            appendAllRowsOnTwoThreads(bytes, rows, true);
+            appendAllRows(bytes, rows, true);
         } else {
             QStringDecoder decoder(QStringConverter::System);
             const QString text = decoder(bytes);
