@@ -776,7 +776,7 @@ und %1 weitere</translation>
         <translation>Bildliste &amp;laden...</translation>
     </message>
     <message>
-        <source>&amp;Save Image List</source>
+        <source>Sa&amp;ve Image List</source>
         <translation>Bildliste s&amp;peichern</translation>
     </message>
     <message>
@@ -792,11 +792,11 @@ und %1 weitere</translation>
         <translation>&amp;Importieren...</translation>
     </message>
     <message>
-        <source>Export &amp;As...</source>
+        <source>E&amp;xport As...</source>
         <translation>&amp;Exportieren als...</translation>
     </message>
     <message>
-        <source>Recent &amp;Lists</source>
+        <source>&amp;Recent Lists</source>
         <translation>&amp;Zuletzt geöffnete Listen</translation>
     </message>
     <message>
@@ -888,7 +888,7 @@ und %1 weitere</translation>
         <translation>Text aus den Bildern lesen</translation>
     </message>
     <message>
-        <source>Interface &amp;Language</source>
+        <source>Interface Lan&amp;guage</source>
         <translation>&amp;Oberflächensprache</translation>
     </message>
     <message>
@@ -940,7 +940,7 @@ und %1 weitere</translation>
         <translation>%L1 Übersetzungen werden in das Translation Memory übernommen.</translation>
     </message>
     <message>
-        <source>&amp;Inconsistent Translations</source>
+        <source>In&amp;consistent Translations</source>
         <translation>&amp;Inkonsistente Übersetzungen</translation>
     </message>
     <message>
@@ -960,7 +960,7 @@ und %1 weitere</translation>
 ...</translation>
     </message>
     <message>
-        <source>Next &amp;Overflow</source>
+        <source>Next O&amp;verflow</source>
         <translation>Nächster Ü&amp;berlauf</translation>
     </message>
     <message>

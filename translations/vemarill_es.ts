@@ -776,7 +776,7 @@ y %1 más</translation>
         <translation>Cargar &amp;lista de imágenes...</translation>
     </message>
     <message>
-        <source>&amp;Save Image List</source>
+        <source>Sa&amp;ve Image List</source>
         <translation>&amp;Guardar lista de imágenes</translation>
     </message>
     <message>
@@ -792,11 +792,11 @@ y %1 más</translation>
         <translation>&amp;Importar...</translation>
     </message>
     <message>
-        <source>Export &amp;As...</source>
+        <source>E&amp;xport As...</source>
         <translation>&amp;Exportar como...</translation>
     </message>
     <message>
-        <source>Recent &amp;Lists</source>
+        <source>&amp;Recent Lists</source>
         <translation>Listas &amp;recientes</translation>
     </message>
     <message>
@@ -888,7 +888,7 @@ y %1 más</translation>
         <translation>Leer el texto de las imágenes</translation>
     </message>
     <message>
-        <source>Interface &amp;Language</source>
+        <source>Interface Lan&amp;guage</source>
         <translation>Idioma de la i&amp;nterfaz</translation>
     </message>
     <message>
@@ -940,7 +940,7 @@ y %1 más</translation>
         <translation>%L1 traducciones se incorporan a la memoria.</translation>
     </message>
     <message>
-        <source>&amp;Inconsistent Translations</source>
+        <source>In&amp;consistent Translations</source>
         <translation>Traducciones &amp;incoherentes</translation>
     </message>
     <message>
@@ -960,7 +960,7 @@ y %1 más</translation>
 ...</translation>
     </message>
     <message>
-        <source>Next &amp;Overflow</source>
+        <source>Next O&amp;verflow</source>
         <translation>Siguiente &amp;desbordamiento</translation>
     </message>
     <message>

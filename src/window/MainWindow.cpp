@@ -169,7 +169,7 @@ void MainWindow::createMenus()
     addButtonCommand(file, tr("&Load Image List..."), QKeySequence::Open, "CmdLoadImages");
     // Save writes to the list's own file once it has one; Save As always
     // asks, as the button does.
-    addButtonCommand(file, tr("&Save Image List"), QKeySequence::Save, "CmdSaveImages",
+    addButtonCommand(file, tr("Sa&ve Image List"), QKeySequence::Save, "CmdSaveImages",
                      [this] { m_form->saveList(false); });
     addButtonCommand(file, tr("Save &As..."), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S),
                      "CmdSaveImages");
@@ -178,7 +178,7 @@ void MainWindow::createMenus()
     file->addSeparator();
     connect(addCommand(file, tr("&Import..."), QKeySequence(Qt::CTRL | Qt::Key_I), "ActionImport"),
             &QAction::triggered, this, &MainWindow::importTexts);
-    QAction* exportAs = addCommand(file, tr("Export &As..."), {}, "ActionExportAs");
+    QAction* exportAs = addCommand(file, tr("E&xport As..."), {}, "ActionExportAs");
     new EnabledFollower(m_form->findChild<QPushButton*>(QStringLiteral("CmdSaveImages")), exportAs);
     connect(exportAs, &QAction::triggered, this, &MainWindow::exportAs);
     // What a right click on a row does, for the keyboard.
@@ -191,7 +191,7 @@ void MainWindow::createMenus()
                                                  m_form->textFolder()->text());
     });
     file->addSeparator();
-    QMenu* lists = file->addMenu(tr("Recent &Lists"));
+    QMenu* lists = file->addMenu(tr("&Recent Lists"));
     lists->setObjectName(QStringLiteral("MenuRecentLists"));
     connect(lists, &QMenu::aboutToShow, this,
             [this, lists] { fillRecentMenu(lists, m_recentLists, true); });
@@ -316,7 +316,7 @@ void MainWindow::createToolsMenu()
 
 void MainWindow::createLanguageMenu(QMenu* parent)
 {
-    QMenu* menu = parent->addMenu(tr("Interface &Language"));
+    QMenu* menu = parent->addMenu(tr("Interface Lan&guage"));
     menu->setObjectName(QStringLiteral("MenuInterfaceLanguage"));
     auto* group = new QActionGroup(menu);
     const QString chosen = Language::chosen();
@@ -422,7 +422,7 @@ void MainWindow::createMemory()
     view->addSeparator();
     view->addAction(dock->toggleViewAction());
     dock->toggleViewAction()->setText(tr("Translation &Memory"));
-    connect(addCommand(view, tr("&Inconsistent Translations"), {}, "ActionInconsistencies"),
+    connect(addCommand(view, tr("In&consistent Translations"), {}, "ActionInconsistencies"),
             &QAction::triggered, this, [this] {
                 const QStringList found = m_memory->inconsistencies();
                 const QString text = found.isEmpty()
@@ -445,7 +445,7 @@ void MainWindow::createFitCheck()
 
     QMenu* view = findChild<QMenu*>(QStringLiteral("MenuView"));
     view->addSeparator();
-    connect(addCommand(view, tr("Next &Overflow"), QKeySequence(Qt::Key_F9), "ActionNextOverflow"),
+    connect(addCommand(view, tr("Next O&verflow"), QKeySequence(Qt::Key_F9), "ActionNextOverflow"),
             &QAction::triggered, this, [this] {
                 ImageListView* list = m_form->imageList();
                 const int count = list->itemCount();

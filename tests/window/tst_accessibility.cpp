@@ -3,6 +3,7 @@
 #include "ImageListDocument.h"
 #include "ImageListView.h"
 #include "MainWindow.h"
+#include "MenuCheck.h"
 
 #include <QAccessible>
 #include <QAccessibleTableInterface>
@@ -136,7 +137,9 @@ void TestAccessibility::keyboardReachesEverything()
                             "CmdDeselectAll CmdInvertSelection ImageList VScroll1 HScroll1 "
                             "CmdLoadImages CmdExportHTML CmdAbout MemorySuggestions"));
 
-    // Every menu command has a mnemonic or a shortcut.
+    // Every menu command has a mnemonic or a shortcut, and no two share one.
+    QVERIFY2(clashingMnemonics(m_window->menuBar()).isEmpty(),
+             qPrintable(clashingMnemonics(m_window->menuBar()).join(u',')));
     for (QAction* menu : m_window->menuBar()->actions()) {
         for (const QAction* action : menu->menu()->actions())
             QVERIFY2(action->isSeparator() || action->text().contains(u'&') ||
