@@ -40,7 +40,7 @@ void RecoveryKeeper::documentChanged()
 void RecoveryKeeper::journalRows()
 {
     if (m_document.isModified())
-        m_journal.update({m_rootFolder(), m_document.filePath(), m_document.model().rows()});
+        m_journal.update({m_rootFolder(), m_document.filePath(), m_document.model().sharedRows()});
 }
 
 bool RecoveryKeeper::flush()

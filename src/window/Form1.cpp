@@ -256,7 +256,7 @@ void Form1::restoreUnsavedWork()
 {
     m_recovery->offerRestore([this](const JournalSnapshot& snapshot) {
         TextFolder->setText(snapshot.imageRoot);
-        ImageList->imageListModel()->setRows(snapshot.rows);
+        ImageList->imageListModel()->setRows(snapshot.rows.get());
         ImageCount::set(ImageList->itemCount());
         m_document->setFilePath(snapshot.listFile);
         setRowCommandsEnabled(ImageCount::value() > 0);

@@ -214,7 +214,6 @@ void ImageListModel::clear()
         return;
     beginResetModel();
     m_rows.clear();
-    m_rows.shrink_to_fit();
     endResetModel();
 }
 
@@ -229,7 +228,8 @@ void ImageListModel::insertRow(int index, const QString& name)
 {
     index = std::clamp(index, 0, rowCount());
     beginInsertRows({}, index, index);
-    m_rows.insert(m_rows.begin() + index, ImageListRow{name, {}, {}, false});
+    auto& rows = m_rows.edit();
+    rows.insert(rows.begin() + index, ImageListRow{name, {}, {}, false});
     endInsertRows();
 }
 
@@ -238,7 +238,8 @@ void ImageListModel::removeRow(int index)
     if (index < 0 || index >= rowCount())
         return;
     beginRemoveRows({}, index, index);
-    m_rows.erase(m_rows.begin() + index);
+    auto& rows = m_rows.edit();
+    rows.erase(rows.begin() + index);
     endRemoveRows();
 }
 

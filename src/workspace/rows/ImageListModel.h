@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ImageListRow.h"
+#include "SharedRows.h"
 
 #include <QAbstractTableModel>
 #include <vector>
@@ -35,7 +36,10 @@ public:
 
     // Row operations, 0-based in list order.
     const ImageListRow& row(int index) const { return m_rows[static_cast<size_t>(index)]; }
-    const std::vector<ImageListRow>& rows() const { return m_rows; }
+    const std::vector<ImageListRow>& rows() const { return m_rows.get(); }
+    // The rows as they are now, for another thread to read: cheap, as the
+    // model's next edit copies them instead of changing what that thread holds.
+    const SharedRows& sharedRows() const { return m_rows; }
     void clear();
     void setRows(std::vector<ImageListRow> rows);
     // Inserts an unchecked row with empty texts at index (== rowCount() appends).
@@ -79,7 +83,7 @@ private:
     // The bulk check commands: one dataChanged for the rows visited.
     template <typename Change> void changeChecks(int rowLimit, Change change);
 
-    std::vector<ImageListRow> m_rows;
+    SharedRows m_rows;
     int m_groupDepth = 0;
     QString m_headers[ColumnCount];
     QVariant m_headerIcons[ColumnCount];
