@@ -214,6 +214,15 @@ private Q_SLOTS:
         QCOMPARE(ownerCalls, 0);
         QCOMPARE(watcher.calls.size(), 1);
         QVERIFY(m_fake->messages.isEmpty());
+
+        // Hooked again, each window's chain goes on from the hooks still there.
+        RecordingOwner again;
+        again.hook(&first, {WM_USER}, MsgBefore);
+        again.hook(&second, {WM_USER}, MsgBefore);
+        QCOMPARE(again.hooks.ssc_CallOriginal(hwndOf(&first), WM_USER, 1, 1), 2);
+        QCOMPARE(again.hooks.ssc_CallOriginal(hwndOf(&second), WM_USER, 1, 1), 2);
+        QCOMPARE(watcher.calls.size(), 2);
+        QVERIFY(again.calls.isEmpty());
     }
 
     void anEntryCallsTheOwnersRoutineWithItsArguments()
