@@ -234,8 +234,7 @@ private Q_SLOTS:
         // Another owner's routine, through this registry.
         RecordingOwner other;
         QCOMPARE(procCast<EntryProc2>(other.hooks.scb_SetCallbackAddr(2, 2, &owner))(5, 6), 65);
-        QVERIFY(other.procedureCalls.isEmpty());
-        QVERIFY(m_fake->messages.isEmpty());
+        QVERIFY(other.procedureCalls.isEmpty() && m_fake->messages.isEmpty());
     }
     void setCallbackAddrReusesAnEntryOrRefuses()
     {
@@ -253,8 +252,7 @@ private Q_SLOTS:
                  QStringLiteral("Error in cSubclassListView.scb_SetCallbackAddr"));
         QCOMPARE(owner.hooks.zMap_VFunction(2, HookRegistry::kCallbackKind), nullptr);
         const ProcAddress first = owner.hooks.scb_SetCallbackAddr(4, 2);
-        QVERIFY(first);
-        QVERIFY(owner.hooks.scb_SetCallbackAddr(4, 2) == first);
+        QVERIFY(first && owner.hooks.scb_SetCallbackAddr(4, 2) == first);
         // The parameter count of an existing entry is not compared.
         QVERIFY(owner.hooks.scb_SetCallbackAddr(-1, 2) == first);
         RecordingOwner other;
