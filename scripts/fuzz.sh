@@ -1,32 +1,31 @@
 #!/usr/bin/env bash
-# Builds the libFuzzer targets with clang in build-fuzz (ASan and UBSan on)
+# Builds the libFuzzer targets with clang in build-clang (ASan and UBSan on;
+# after sanitize.sh, nothing is left to build)
 # and runs each for FUZZ_SECONDS (60) from its committed corpus, two at a
 # time. A crash fails the run and leaves its input in
-# build-fuzz/crashers/<target>/: commit it to tests/fuzz/corpus/<target>/
+# build-clang/crashers/<target>/: commit it to tests/fuzz/corpus/<target>/
 # with the fix, so that the replay test keeps it from coming back.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/sanitizer-options.sh
 seconds=${FUZZ_SECONDS:-60}
-# -O1: Debug's -O0 runs each input several times slower.
-CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS=-O1 \
-    -DVEMARILL_FUZZ=ON -DVEMARILL_BUILD_BENCH=OFF
-cmake --build build-fuzz -j2 --target vemarill_fuzzers
+configure_sanitizer_tree
+cmake --build "$sanitizer_tree" -j2 --target vemarill_fuzzers
 export QT_QPA_PLATFORM=offscreen
 
 run() {
     local target=$1
-    local work=build-fuzz/corpus/$target crashers=build-fuzz/crashers/$target/
+    local work=$sanitizer_tree/corpus/$target crashers=$sanitizer_tree/crashers/$target/
     rm -rf "$crashers" && mkdir -p "$work" "$crashers"
     # The first folder takes what the run finds; the committed corpus stays as it is.
-    if "build-fuzz/tests/fuzz/fuzz_$target" -max_total_time="$seconds" -timeout=10 \
+    if "$sanitizer_tree/tests/fuzz/fuzz_$target" -max_total_time="$seconds" -timeout=10 \
         -artifact_prefix="$crashers" -print_final_stats=1 \
-        "$work" "tests/fuzz/corpus/$target" >"build-fuzz/fuzz-$target.log" 2>&1; then
+        "$work" "tests/fuzz/corpus/$target" >"$sanitizer_tree/fuzz-$target.log" 2>&1; then
         echo "fuzz $target: ok ($(grep -m1 -o 'stat::number_of_executed_units: *[0-9]*' \
-            "build-fuzz/fuzz-$target.log" | grep -o '[0-9]*$') runs)"
+            "$sanitizer_tree/fuzz-$target.log" | grep -o '[0-9]*$') runs)"
     else
         echo "fuzz $target: FAILED"
-        tail -n 60 "build-fuzz/fuzz-$target.log"
+        tail -n 60 "$sanitizer_tree/fuzz-$target.log"
         ls "$crashers"
         return 1
     fi

@@ -1,11 +1,10 @@
 #!/usr/bin/env bash
 # Builds the test suite with AddressSanitizer and UndefinedBehaviorSanitizer
-# in build-asan and runs all of it. Any report fails its test: the
+# (clang, in build-clang, which the fuzz targets share) and runs all of it. Any report fails its test: the
 # sanitizers halt on the first one and exit non-zero.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/sanitizer-options.sh
-cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DVEMARILL_WERROR=ON \
-    -DVEMARILL_SANITIZE=ON -DVEMARILL_BUILD_BENCH=OFF
-cmake --build build-asan -j2
-cd build-asan && ctest --output-on-failure -j2 --timeout 600
+configure_sanitizer_tree
+cmake --build "$sanitizer_tree" -j2
+cd "$sanitizer_tree" && ctest --output-on-failure -j2 --timeout 600

@@ -435,6 +435,30 @@ Siehe &quot;vemarill %1 --help&quot;.</translation>
         <source>&amp;Filter:</source>
         <translation>&amp;Filter:</translation>
     </message>
+    <message>
+        <source>Filter text</source>
+        <translation>Filtertext</translation>
+    </message>
+    <message>
+        <source>Shows only the rows whose Name, Source or Target Text contains it</source>
+        <translation>Zeigt nur die Zeilen, deren Name, Ausgangs- oder Zieltext ihn enthält</translation>
+    </message>
+    <message>
+        <source>Shows only rows without a Target Text</source>
+        <translation>Zeigt nur Zeilen ohne Zieltext</translation>
+    </message>
+    <message>
+        <source>Shows only checked rows</source>
+        <translation>Zeigt nur markierte Zeilen</translation>
+    </message>
+    <message>
+        <source>Close filter</source>
+        <translation>Filter schließen</translation>
+    </message>
+    <message>
+        <source>Shows every row again (Esc)</source>
+        <translation>Zeigt wieder alle Zeilen (Esc)</translation>
+    </message>
 </context>
 <context>
     <name>Fit</name>
@@ -548,6 +572,62 @@ Siehe &quot;vemarill %1 --help&quot;.</translation>
     <message>
         <source>Save Image List</source>
         <translation>Bildliste speichern</translation>
+    </message>
+    <message>
+        <source>Image root folder</source>
+        <translation>Bild-Stammordner</translation>
+    </message>
+    <message>
+        <source>The folder whose images are listed</source>
+        <translation>Der Ordner, dessen Bilder aufgelistet werden</translation>
+    </message>
+    <message>
+        <source>Choose the image root folder and search it</source>
+        <translation>Bild-Stammordner wählen und durchsuchen</translation>
+    </message>
+    <message>
+        <source>Image list</source>
+        <translation>Bildliste</translation>
+    </message>
+    <message>
+        <source>One row per image: check box, Name, Source Text and Target Text</source>
+        <translation>Eine Zeile je Bild: Kontrollkästchen, Name, Ausgangstext und Zieltext</translation>
+    </message>
+    <message>
+        <source>Check every row shown</source>
+        <translation>Alle angezeigten Zeilen markieren</translation>
+    </message>
+    <message>
+        <source>Check the unchecked rows shown and uncheck the checked ones</source>
+        <translation>Die angezeigten unmarkierten Zeilen markieren und die markierten demarkieren</translation>
+    </message>
+    <message>
+        <source>Uncheck every row shown</source>
+        <translation>Markierung aller angezeigten Zeilen aufheben</translation>
+    </message>
+    <message>
+        <source>Replace the rows with those of a list file</source>
+        <translation>Die Zeilen durch die einer Listendatei ersetzen</translation>
+    </message>
+    <message>
+        <source>Write the checked rows to a web page</source>
+        <translation>Die markierten Zeilen in eine Webseite schreiben</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Über</translation>
+    </message>
+    <message>
+        <source>Show the program&apos;s version</source>
+        <translation>Die Version des Programms anzeigen</translation>
+    </message>
+    <message>
+        <source>List every image below the image root folder</source>
+        <translation>Alle Bilder unter dem Bild-Stammordner auflisten</translation>
+    </message>
+    <message>
+        <source>Write the checked rows to a list file</source>
+        <translation>Die markierten Zeilen in eine Listendatei schreiben</translation>
     </message>
 </context>
 <context>
@@ -696,7 +776,7 @@ und %1 weitere</translation>
         <translation>Bildliste &amp;laden...</translation>
     </message>
     <message>
-        <source>&amp;Save Image List</source>
+        <source>Sa&amp;ve Image List</source>
         <translation>Bildliste s&amp;peichern</translation>
     </message>
     <message>
@@ -712,11 +792,11 @@ und %1 weitere</translation>
         <translation>&amp;Importieren...</translation>
     </message>
     <message>
-        <source>Export &amp;As...</source>
+        <source>E&amp;xport As...</source>
         <translation>&amp;Exportieren als...</translation>
     </message>
     <message>
-        <source>Recent &amp;Lists</source>
+        <source>&amp;Recent Lists</source>
         <translation>&amp;Zuletzt geöffnete Listen</translation>
     </message>
     <message>
@@ -808,7 +888,7 @@ und %1 weitere</translation>
         <translation>Text aus den Bildern lesen</translation>
     </message>
     <message>
-        <source>Interface &amp;Language</source>
+        <source>Interface Lan&amp;guage</source>
         <translation>&amp;Oberflächensprache</translation>
     </message>
     <message>
@@ -860,7 +940,7 @@ und %1 weitere</translation>
         <translation>%L1 Übersetzungen werden in das Translation Memory übernommen.</translation>
     </message>
     <message>
-        <source>&amp;Inconsistent Translations</source>
+        <source>In&amp;consistent Translations</source>
         <translation>&amp;Inkonsistente Übersetzungen</translation>
     </message>
     <message>
@@ -880,7 +960,7 @@ und %1 weitere</translation>
 ...</translation>
     </message>
     <message>
-        <source>Next &amp;Overflow</source>
+        <source>Next O&amp;verflow</source>
         <translation>Nächster Ü&amp;berlauf</translation>
     </message>
     <message>
@@ -918,6 +998,30 @@ und %1 weitere</translation>
     <message>
         <source>Every shown row is translated.</source>
         <translation>Alle angezeigten Zeilen sind übersetzt.</translation>
+    </message>
+    <message>
+        <source>Open Image in &amp;Default Application</source>
+        <translation>Bild in Standard&amp;anwendung öffnen</translation>
+    </message>
+    <message>
+        <source>Recognise Text</source>
+        <translation>Text erkennen</translation>
+    </message>
+    <message>
+        <source>Read the text off the checked or selected images</source>
+        <translation>Den Text der markierten oder ausgewählten Bilder lesen</translation>
+    </message>
+    <message>
+        <source>Translation memory</source>
+        <translation>Translation Memory</translation>
+    </message>
+    <message>
+        <source>Earlier translations of the selected row&apos;s Source Text</source>
+        <translation>Frühere Übersetzungen des Ausgangstexts der ausgewählten Zeile</translation>
+    </message>
+    <message>
+        <source>Translation &amp;Memory</source>
+        <translation>Translation &amp;Memory</translation>
     </message>
 </context>
 <context>
@@ -967,6 +1071,14 @@ und %1 weitere</translation>
 Used %2 time(s); %3</source>
         <translation>Quelle: %1
 %2-mal verwendet; %3</translation>
+    </message>
+    <message>
+        <source>Earlier translations</source>
+        <translation>Frühere Übersetzungen</translation>
+    </message>
+    <message>
+        <source>Matches of the selected row&apos;s Source Text; Enter or Ctrl+number takes one</source>
+        <translation>Treffer für den Ausgangstext der ausgewählten Zeile; Eingabe oder Strg+Zahl übernimmt einen</translation>
     </message>
 </context>
 <context>
@@ -1061,6 +1173,41 @@ Used %2 time(s); %3</source>
     <message>
         <source>Warning</source>
         <translation>Warnung</translation>
+    </message>
+</context>
+<context>
+    <name>PreviewPane</name>
+    <message>
+        <source>Image preview</source>
+        <translation>Bildvorschau</translation>
+    </message>
+    <message>
+        <source>The selected row&apos;s image; Ctrl+wheel zooms</source>
+        <translation>Das Bild der ausgewählten Zeile; Strg+Mausrad zoomt</translation>
+    </message>
+    <message>
+        <source>Image</source>
+        <translation>Bild</translation>
+    </message>
+    <message>
+        <source>The selected row&apos;s image at the chosen zoom</source>
+        <translation>Das Bild der ausgewählten Zeile im gewählten Zoom</translation>
+    </message>
+    <message>
+        <source>Pan up and down</source>
+        <translation>Nach oben und unten verschieben</translation>
+    </message>
+    <message>
+        <source>Moves the image preview vertically</source>
+        <translation>Verschiebt die Bildvorschau senkrecht</translation>
+    </message>
+    <message>
+        <source>Pan left and right</source>
+        <translation>Nach links und rechts verschieben</translation>
+    </message>
+    <message>
+        <source>Moves the image preview horizontally</source>
+        <translation>Verschiebt die Bildvorschau waagerecht</translation>
     </message>
 </context>
 <context>
@@ -1176,6 +1323,14 @@ Used %2 time(s); %3</source>
     <message>
         <source>Edit</source>
         <translation>Bearbeiten</translation>
+    </message>
+    <message>
+        <source>Cell text</source>
+        <translation>Zellentext</translation>
+    </message>
+    <message>
+        <source>Enter keeps the text, Esc drops it, Tab moves to the next text cell</source>
+        <translation>Eingabe übernimmt den Text, Esc verwirft ihn, Tab geht zur nächsten Textzelle</translation>
     </message>
 </context>
 <context>

@@ -435,6 +435,30 @@ líneas &quot;Name;;;&quot; (o en el formato que indica la extensión de -o o --
         <source>&amp;Filter:</source>
         <translation>&amp;Filtro:</translation>
     </message>
+    <message>
+        <source>Filter text</source>
+        <translation>Texto del filtro</translation>
+    </message>
+    <message>
+        <source>Shows only the rows whose Name, Source or Target Text contains it</source>
+        <translation>Muestra solo las filas cuyo nombre, texto de origen o de destino lo contiene</translation>
+    </message>
+    <message>
+        <source>Shows only rows without a Target Text</source>
+        <translation>Muestra solo las filas sin texto de destino</translation>
+    </message>
+    <message>
+        <source>Shows only checked rows</source>
+        <translation>Muestra solo las filas marcadas</translation>
+    </message>
+    <message>
+        <source>Close filter</source>
+        <translation>Cerrar el filtro</translation>
+    </message>
+    <message>
+        <source>Shows every row again (Esc)</source>
+        <translation>Vuelve a mostrar todas las filas (Esc)</translation>
+    </message>
 </context>
 <context>
     <name>Fit</name>
@@ -548,6 +572,62 @@ líneas &quot;Name;;;&quot; (o en el formato que indica la extensión de -o o --
     <message>
         <source>Save Image List</source>
         <translation>Guardar lista</translation>
+    </message>
+    <message>
+        <source>Image root folder</source>
+        <translation>Carpeta de imágenes</translation>
+    </message>
+    <message>
+        <source>The folder whose images are listed</source>
+        <translation>La carpeta cuyas imágenes se listan</translation>
+    </message>
+    <message>
+        <source>Choose the image root folder and search it</source>
+        <translation>Elegir la carpeta de imágenes y buscar en ella</translation>
+    </message>
+    <message>
+        <source>Image list</source>
+        <translation>Lista de imágenes</translation>
+    </message>
+    <message>
+        <source>One row per image: check box, Name, Source Text and Target Text</source>
+        <translation>Una fila por imagen: casilla, nombre, texto de origen y texto de destino</translation>
+    </message>
+    <message>
+        <source>Check every row shown</source>
+        <translation>Marcar todas las filas visibles</translation>
+    </message>
+    <message>
+        <source>Check the unchecked rows shown and uncheck the checked ones</source>
+        <translation>Marcar las filas visibles sin marcar y desmarcar las marcadas</translation>
+    </message>
+    <message>
+        <source>Uncheck every row shown</source>
+        <translation>Desmarcar todas las filas visibles</translation>
+    </message>
+    <message>
+        <source>Replace the rows with those of a list file</source>
+        <translation>Sustituir las filas por las de un archivo de lista</translation>
+    </message>
+    <message>
+        <source>Write the checked rows to a web page</source>
+        <translation>Escribir las filas marcadas en una página web</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Acerca de</translation>
+    </message>
+    <message>
+        <source>Show the program&apos;s version</source>
+        <translation>Mostrar la versión del programa</translation>
+    </message>
+    <message>
+        <source>List every image below the image root folder</source>
+        <translation>Listar todas las imágenes de la carpeta de imágenes</translation>
+    </message>
+    <message>
+        <source>Write the checked rows to a list file</source>
+        <translation>Escribir las filas marcadas en un archivo de lista</translation>
     </message>
 </context>
 <context>
@@ -696,7 +776,7 @@ y %1 más</translation>
         <translation>Cargar &amp;lista de imágenes...</translation>
     </message>
     <message>
-        <source>&amp;Save Image List</source>
+        <source>Sa&amp;ve Image List</source>
         <translation>&amp;Guardar lista de imágenes</translation>
     </message>
     <message>
@@ -712,11 +792,11 @@ y %1 más</translation>
         <translation>&amp;Importar...</translation>
     </message>
     <message>
-        <source>Export &amp;As...</source>
+        <source>E&amp;xport As...</source>
         <translation>&amp;Exportar como...</translation>
     </message>
     <message>
-        <source>Recent &amp;Lists</source>
+        <source>&amp;Recent Lists</source>
         <translation>Listas &amp;recientes</translation>
     </message>
     <message>
@@ -808,7 +888,7 @@ y %1 más</translation>
         <translation>Leer el texto de las imágenes</translation>
     </message>
     <message>
-        <source>Interface &amp;Language</source>
+        <source>Interface Lan&amp;guage</source>
         <translation>Idioma de la i&amp;nterfaz</translation>
     </message>
     <message>
@@ -860,7 +940,7 @@ y %1 más</translation>
         <translation>%L1 traducciones se incorporan a la memoria.</translation>
     </message>
     <message>
-        <source>&amp;Inconsistent Translations</source>
+        <source>In&amp;consistent Translations</source>
         <translation>Traducciones &amp;incoherentes</translation>
     </message>
     <message>
@@ -880,7 +960,7 @@ y %1 más</translation>
 ...</translation>
     </message>
     <message>
-        <source>Next &amp;Overflow</source>
+        <source>Next O&amp;verflow</source>
         <translation>Siguiente &amp;desbordamiento</translation>
     </message>
     <message>
@@ -918,6 +998,30 @@ y %1 más</translation>
     <message>
         <source>Every shown row is translated.</source>
         <translation>Todas las filas mostradas están traducidas.</translation>
+    </message>
+    <message>
+        <source>Open Image in &amp;Default Application</source>
+        <translation>Abrir imagen en la &amp;aplicación predeterminada</translation>
+    </message>
+    <message>
+        <source>Recognise Text</source>
+        <translation>Reconocer texto</translation>
+    </message>
+    <message>
+        <source>Read the text off the checked or selected images</source>
+        <translation>Leer el texto de las imágenes marcadas o seleccionadas</translation>
+    </message>
+    <message>
+        <source>Translation memory</source>
+        <translation>Memoria de traducción</translation>
+    </message>
+    <message>
+        <source>Earlier translations of the selected row&apos;s Source Text</source>
+        <translation>Traducciones anteriores del texto de origen de la fila seleccionada</translation>
+    </message>
+    <message>
+        <source>Translation &amp;Memory</source>
+        <translation>M&amp;emoria de traducción</translation>
     </message>
 </context>
 <context>
@@ -967,6 +1071,14 @@ y %1 más</translation>
 Used %2 time(s); %3</source>
         <translation>Origen: %1
 Usos: %2; %3</translation>
+    </message>
+    <message>
+        <source>Earlier translations</source>
+        <translation>Traducciones anteriores</translation>
+    </message>
+    <message>
+        <source>Matches of the selected row&apos;s Source Text; Enter or Ctrl+number takes one</source>
+        <translation>Coincidencias del texto de origen de la fila seleccionada; Intro o Ctrl+número toma una</translation>
     </message>
 </context>
 <context>
@@ -1061,6 +1173,41 @@ Usos: %2; %3</translation>
     <message>
         <source>Warning</source>
         <translation>Advertencia</translation>
+    </message>
+</context>
+<context>
+    <name>PreviewPane</name>
+    <message>
+        <source>Image preview</source>
+        <translation>Vista previa</translation>
+    </message>
+    <message>
+        <source>The selected row&apos;s image; Ctrl+wheel zooms</source>
+        <translation>La imagen de la fila seleccionada; Ctrl+rueda amplía o reduce</translation>
+    </message>
+    <message>
+        <source>Image</source>
+        <translation>Imagen</translation>
+    </message>
+    <message>
+        <source>The selected row&apos;s image at the chosen zoom</source>
+        <translation>La imagen de la fila seleccionada con el zoom elegido</translation>
+    </message>
+    <message>
+        <source>Pan up and down</source>
+        <translation>Desplazar arriba y abajo</translation>
+    </message>
+    <message>
+        <source>Moves the image preview vertically</source>
+        <translation>Desplaza la vista previa en vertical</translation>
+    </message>
+    <message>
+        <source>Pan left and right</source>
+        <translation>Desplazar a izquierda y derecha</translation>
+    </message>
+    <message>
+        <source>Moves the image preview horizontally</source>
+        <translation>Desplaza la vista previa en horizontal</translation>
     </message>
 </context>
 <context>
@@ -1176,6 +1323,14 @@ Usos: %2; %3</translation>
     <message>
         <source>Edit</source>
         <translation>Editar</translation>
+    </message>
+    <message>
+        <source>Cell text</source>
+        <translation>Texto de la celda</translation>
+    </message>
+    <message>
+        <source>Enter keeps the text, Esc drops it, Tab moves to the next text cell</source>
+        <translation>Intro conserva el texto, Esc lo descarta, Tab pasa a la siguiente celda de texto</translation>
     </message>
 </context>
 <context>

@@ -1,11 +1,11 @@
 #include "frmAbout.h"
 
+#include "ApplicationIcon.h"
 #include "Dialogs.h"
 #include "LinkLabel.h"
 #include "Twips.h"
 
 #include <QCoreApplication>
-#include <QIcon>
 #include <QLabel>
 #include <QPainter>
 #include <QPointer>
@@ -83,7 +83,7 @@ QString frmAbout::versionLine(const QString& version)
 void frmAbout::createControls()
 {
     picIcon = Platform::placeControl(new QLabel(this), "picIcon", 240, 240, 540, 540);
-    picIcon->setPixmap(QIcon(QStringLiteral(":/vemarill/icon.png")).pixmap(picIcon->size()));
+    picIcon->setPixmap(Platform::applicationIcon().pixmap(picIcon->size()));
 
     lblTitle = Platform::placeControl(new QLabel(this), "lblTitle", 1050, 240, 3885, 480);
     QFont titleFont = lblTitle->font();

@@ -1,3 +1,4 @@
+#include "ApplicationIcon.h"
 #include "ApplicationIdentity.h"
 #include "CommandLine.h"
 #include "Form1.h"
@@ -13,6 +14,8 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     Platform::identifyApplication();
     Language::install(app);
+    // Dialogs and message boxes too, at every scale.
+    QApplication::setWindowIcon(Platform::applicationIcon());
     MainWindow window;
     window.show();
     window.form()->restoreUnsavedWork();

@@ -51,8 +51,10 @@ int ConvertHimetric(qint64 value, bool toPixels, bool horizontal)
 
 QSize himetricSizeOf(const QPixmap& picture)
 {
-    return {ConvertHimetric(picture.width(), false, true),
-            ConvertHimetric(picture.height(), false, false)};
+    // A picture of device pixel ratio 2 holds more pixels, not a larger picture.
+    const QSizeF size = picture.deviceIndependentSize();
+    return {ConvertHimetric(qRound(size.width()), false, true),
+            ConvertHimetric(qRound(size.height()), false, false)};
 }
 
 int sliceWidthOf(int skinWidth)

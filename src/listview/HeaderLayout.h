@@ -37,7 +37,8 @@ int displayDpi(bool horizontal);
 // HiMetric <-> pixels with the display's DPI; 0 when there is no screen.
 int ConvertHimetric(qint64 value, bool toPixels, bool horizontal);
 
-// A picture's size kept in HiMetric, as a picture object reports it.
+// A picture's size kept in HiMetric, as a picture object reports it (one of
+// device pixel ratio 2 by its logical size).
 QSize himetricSizeOf(const QPixmap& picture);
 
 struct SkinGeometry {

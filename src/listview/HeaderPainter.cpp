@@ -45,12 +45,39 @@ HeaderPainter::HeaderPainter(const QPixmap& skin, int sliceWidth, int skinHeight
     : m_skin(skin), m_sliceWidth(sliceWidth), m_skinHeight(skinHeight)
 {}
 
+const HeaderPainter::Slices& HeaderPainter::slicesFor(qreal ratio) const
+{
+    if (m_slices.ratio == ratio)
+        return m_slices;
+    m_slices = {};
+    m_slices.ratio = ratio;
+    const QImage skin = m_skin.toImage();
+    // One slice in the skin's own pixels, and the size it takes on the device.
+    const int across = qRound(skin.width() / double(HeaderLayout::kSlices));
+    const QSize device(qRound(m_sliceWidth * ratio), qRound(m_skinHeight * ratio));
+    const auto cut = [&](int left) {
+        QImage piece = skin.copy(left, 0, across, skin.height());
+        if (piece.size() != device) {
+            piece = piece.scaled(device, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+            m_slices.rescaled = true;
+        }
+        QPixmap pixmap = QPixmap::fromImage(piece);
+        pixmap.setDevicePixelRatio(ratio);
+        return pixmap;
+    };
+    for (int slice = 0; slice < HeaderLayout::kSlices; ++slice)
+        m_slices.slices.append(cut(slice * across));
+    // One of the skin's pixels into slice 0.
+    m_slices.background = cut(qRound(m_skin.devicePixelRatio()));
+    return m_slices;
+}
+
 void HeaderPainter::drawSlice(QPainter& painter, int slice, int x, int width, int height) const
 {
     if (width <= 0 || height <= 0 || m_sliceWidth <= 0 || m_skinHeight <= 0 || m_skin.isNull())
         return;
-    painter.drawPixmap(QRect(x, 0, width, height), m_skin,
-                       QRect(slice * m_sliceWidth, 0, m_sliceWidth, m_skinHeight));
+    const Slices& slices = slicesFor(painter.device()->devicePixelRatioF());
+    painter.drawPixmap(QRect(x, 0, width, height), slices.slices.at(slice));
 }
 
 void HeaderPainter::PaintHeader(QPainter& target, const QSize& size,
@@ -67,9 +94,12 @@ void HeaderPainter::PaintHeader(QPainter& target, const QSize& size,
         painter.fillRect(QRect(QPoint(0, 0), size),
                          QGuiApplication::palette().color(QPalette::Button));
         if (!m_skin.isNull() && m_sliceWidth > 0 && m_skinHeight > 0) {
+            const Slices& slices = slicesFor(ratio);
+            // Slices already at the device's size are stretched along the
+            // header only, over columns of one colour: smoothing buys nothing.
+            painter.setRenderHint(QPainter::SmoothPixmapTransform, slices.rescaled);
             // One pixel into slice 0, not slice 1: the skin's own choice of background.
-            painter.drawPixmap(QRect(QPoint(0, 0), size), m_skin,
-                               QRect(1, 0, m_sliceWidth, m_skinHeight));
+            painter.drawPixmap(QRect(QPoint(0, 0), size), slices.background);
         }
         painter.setFont(HeaderLayout::titleFont(state.HedersFontBlod));
         const QFontMetrics measure(state.measureFont);

@@ -47,7 +47,9 @@ struct HeaderPaintState {
 };
 
 // Paints the whole header from the skin: a row of nine slices (normal, hot,
-// pressed; left edge, middle, right edge each). Drawing goes to a work bitmap
+// pressed; left edge, middle, right edge each). The skin may hold more pixels
+// than its size (a device pixel ratio of 2); painting uses them on screens
+// that scale. Drawing goes to a work bitmap
 // that is copied to the target once, so frequent repaints do not flicker.
 class HeaderPainter {
 public:
@@ -67,6 +69,17 @@ public:
 private:
     enum class Look { Normal, Hot, Pressed };
 
+    // The skin cut into its slices and scaled to the header's size at one
+    // device pixel ratio. Each slice is its own pixmap, so smooth scaling
+    // never blends in the slice next to it.
+    struct Slices {
+        qreal ratio = 0;
+        bool rescaled = false;
+        QList<QPixmap> slices;
+        QPixmap background;
+    };
+    const Slices& slicesFor(qreal ratio) const;
+
     void drawSlice(QPainter& painter, int slice, int x, int width, int height) const;
     void paintColumn(QPainter& painter, const QFontMetrics& measure, const HeaderColumn& column,
                      Look look, int code, bool hasImage, const HeaderPaintState& state) const;
@@ -76,6 +89,7 @@ private:
     QPixmap m_skin;
     int m_sliceWidth = 0;
     int m_skinHeight = 0;
+    mutable Slices m_slices;
     // Text widths by font and text: the header repaints on every mouse move
     // with the same few titles. Painting runs on the GUI thread only.
     mutable QHash<QString, int> m_widths;

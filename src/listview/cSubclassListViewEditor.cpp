@@ -40,6 +40,9 @@ void cSubclassListView::createEditor()
     mtextBox = new QLineEdit(container);
     mtextBox->setObjectName(mEditorName);
     mtextBox->setFrame(false);
+    mtextBox->setAccessibleName(tr("Cell text"));
+    mtextBox->setAccessibleDescription(
+        tr("Enter keeps the text, Esc drops it, Tab moves to the next text cell"));
     // A cell's text is edited whole, however long it is.
     mtextBox->setMaxLength(std::numeric_limits<int>::max());
     SetPropertyTextBoxEdit(QColor(Qt::white), mtextBox->palette().color(QPalette::Text));

@@ -13,6 +13,9 @@ MemoryPanel::MemoryPanel(MemoryAssistant& assistant, QWidget* parent)
     setObjectName(QStringLiteral("MemoryPanel"));
     m_list->setObjectName(QStringLiteral("MemorySuggestions"));
     m_list->setWordWrap(true);
+    m_list->setAccessibleName(tr("Earlier translations"));
+    m_list->setAccessibleDescription(
+        tr("Matches of the selected row's Source Text; Enter or Ctrl+number takes one"));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(4, 4, 4, 4);
     layout->addWidget(m_heading);

@@ -78,14 +78,13 @@ int openFolder(const QByteArray& path)
 
 } // namespace
 
-bool listDirectory(const QString& folder, std::vector<DirectoryEntry>& entries)
+bool forEachDirectoryEntry(const QByteArray& folder,
+                           const std::function<void(const RawDirectoryEntry&)>& handle)
 {
-    entries.clear();
 #if defined(Q_OS_UNIX)
-    const QByteArray path = QFile::encodeName(folder);
-    if (path.isEmpty())
+    if (folder.isEmpty())
         return false;
-    const int fd = openFolder(path);
+    const int fd = openFolder(folder);
     if (fd < 0)
         return false;
     std::unique_ptr<DIR, DirCloser> dir(::fdopendir(fd));
@@ -98,15 +97,10 @@ bool listDirectory(const QString& folder, std::vector<DirectoryEntry>& entries)
         const char* name = entry->d_name;
         if (name[0] == '.' && (name[1] == 0 || (name[1] == '.' && name[2] == 0)))
             continue;
-        DirectoryEntry item;
-        item.name = QFile::decodeName(name);
-        // A name that is no text in the file name encoding would come back as
-        // another path: skipped as unreadable.
-        if (item.name.contains(QChar::ReplacementCharacter) &&
-            QFile::encodeName(item.name) != QByteArrayView(name))
-            continue;
+        RawDirectoryEntry item;
+        item.name = QByteArrayView(name, qstrlen(name));
         item.hidden = name[0] == '.';
-        unsigned char type = entry->d_type;
+        const unsigned char type = entry->d_type;
         if (type == DT_UNKNOWN || type == DT_LNK) {
             struct stat info;
             if (::fstatat(at, name, &info, AT_SYMLINK_NOFOLLOW) != 0)
@@ -123,28 +117,48 @@ bool listDirectory(const QString& folder, std::vector<DirectoryEntry>& entries)
         } else if (type == DT_DIR) {
             item.kind = DirectoryEntry::Kind::Folder;
         }
-        entries.push_back(std::move(item));
+        handle(item);
     }
     return true;
 #else
-    const QDir dir(folder);
+    const QString path = QFile::decodeName(folder);
+    const QDir dir(path);
     if (!dir.exists() || !dir.isReadable())
         return false;
-    QDirIterator it(folder, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    QDirIterator it(path, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
     while (it.hasNext()) {
         it.next();
         const QFileInfo info = it.fileInfo();
-        DirectoryEntry item;
-        item.name = info.fileName();
+        const QByteArray name = QFile::encodeName(info.fileName());
+        RawDirectoryEntry item;
+        item.name = name;
         item.hidden = info.isHidden();
         item.symbolicLink = info.isSymLink();
         item.kind = info.isDir()    ? DirectoryEntry::Kind::Folder
                     : info.isFile() ? DirectoryEntry::Kind::File
                                     : DirectoryEntry::Kind::Other;
-        entries.push_back(std::move(item));
+        handle(item);
     }
     return true;
 #endif
+}
+
+bool listDirectory(const QString& folder, std::vector<DirectoryEntry>& entries)
+{
+    entries.clear();
+    return forEachDirectoryEntry(QFile::encodeName(folder), [&](const RawDirectoryEntry& raw) {
+        DirectoryEntry item;
+        item.name = QFile::decodeName(raw.name.toByteArray());
+        // A name that is no text in the file name encoding would come back as
+        // another path: skipped as unreadable.
+        if (item.name.contains(QChar::ReplacementCharacter) &&
+            QFile::encodeName(item.name) != raw.name)
+            return;
+        item.hidden = raw.hidden;
+        item.symbolicLink = raw.symbolicLink;
+        item.kind = raw.kind;
+        entries.push_back(std::move(item));
+    });
 }
 
 bool folderExists(const QString& path)

@@ -24,22 +24,32 @@ double logicalDpiY()
 }
 } // namespace
 
+double twipsPerPixelAt(double logicalDpi)
+{
+    return kTwipsPerInch / (logicalDpi > 0 ? logicalDpi : kFallbackDpi);
+}
+
+int twipsToPixelsAt(double twips, double logicalDpi)
+{
+    return roundHalfEven(twips / twipsPerPixelAt(logicalDpi));
+}
+
 double twipsPerPixelX()
 {
-    return kTwipsPerInch / logicalDpiX();
+    return twipsPerPixelAt(logicalDpiX());
 }
 double twipsPerPixelY()
 {
-    return kTwipsPerInch / logicalDpiY();
+    return twipsPerPixelAt(logicalDpiY());
 }
 
 int twipsToPixelsX(double twips)
 {
-    return roundHalfEven(twips / twipsPerPixelX());
+    return twipsToPixelsAt(twips, logicalDpiX());
 }
 int twipsToPixelsY(double twips)
 {
-    return roundHalfEven(twips / twipsPerPixelY());
+    return twipsToPixelsAt(twips, logicalDpiY());
 }
 double pixelsToTwipsX(int pixels)
 {

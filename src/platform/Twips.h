@@ -8,6 +8,10 @@
 // them; this is the one place where they become pixels.
 namespace Platform {
 
+// At a screen of logicalDpi dots per inch: 15 twips a pixel at 96, 10 at 144.
+double twipsPerPixelAt(double logicalDpi);
+int twipsToPixelsAt(double twips, double logicalDpi);
+
 double twipsPerPixelX();
 double twipsPerPixelY();
 

@@ -38,6 +38,8 @@ PreviewPane::PreviewPane(QWidget& window) : QObject(&window), m_window(window)
     m_frame3->setFrameShape(QFrame::NoFrame);
     m_frame3->setAutoFillBackground(true);
     m_frame3->setBackgroundRole(QPalette::Mid);
+    m_frame3->setAccessibleName(tr("Image preview"));
+    m_frame3->setAccessibleDescription(tr("The selected row's image; Ctrl+wheel zooms"));
     // The viewport lies under the picture; the frame clips them both.
     m_picContenedor =
         Platform::placeControl(new QFrame(m_frame3), "PicContenedor", 0, 360, 10695, 3255);
@@ -45,15 +47,23 @@ PreviewPane::PreviewPane(QWidget& window) : QObject(&window), m_window(window)
     m_picture2 =
         Platform::placeControl(new PreviewPicture(m_frame3), "Picture2", 480, 480, 4335, 1935);
     m_picture2->hide();
+    m_picture2->setAccessibleName(tr("Image"));
+    m_picture2->setAccessibleDescription(tr("The selected row's image at the chosen zoom"));
 
     m_vScroll1 = Platform::placeControl(new QScrollBar(Qt::Vertical, &window), "VScroll1", 10800,
                                         5040, 255, 2985);
     m_hScroll1 = Platform::placeControl(new QScrollBar(Qt::Horizontal, &window), "HScroll1", 240,
                                         8040, 10815, 255);
+    m_vScroll1->setAccessibleName(tr("Pan up and down"));
+    m_vScroll1->setAccessibleDescription(tr("Moves the image preview vertically"));
+    m_hScroll1->setAccessibleName(tr("Pan left and right"));
+    m_hScroll1->setAccessibleDescription(tr("Moves the image preview horizontally"));
     for (QScrollBar* bar : {m_vScroll1, m_hScroll1}) {
         bar->setRange(0, 0);
         bar->setSingleStep(1);
         bar->setEnabled(false);
+        // Reached with Tab, so the arrow keys pan; a click still leaves the focus where it is.
+        bar->setFocusPolicy(Qt::TabFocus);
     }
     // valueChanged also comes while the thumb is dragged.
     connect(m_hScroll1, &QScrollBar::valueChanged, this, &PreviewPane::HScroll1_Change);

@@ -16,13 +16,22 @@ FilterBar::FilterBar(QWidget* parent)
     m_text->setObjectName(QStringLiteral("FilterText"));
     m_text->setPlaceholderText(tr("Name, Source or Target Text contains..."));
     m_text->setClearButtonEnabled(true);
+    m_text->setAccessibleName(tr("Filter text"));
+    m_text->setAccessibleDescription(
+        tr("Shows only the rows whose Name, Source or Target Text contains it"));
     m_text->installEventFilter(this);
     m_untranslated->setObjectName(QStringLiteral("FilterUntranslated"));
+    m_untranslated->setAccessibleName(tr("Untranslated only"));
+    m_untranslated->setAccessibleDescription(tr("Shows only rows without a Target Text"));
     m_checked->setObjectName(QStringLiteral("FilterChecked"));
+    m_checked->setAccessibleName(tr("Checked only"));
+    m_checked->setAccessibleDescription(tr("Shows only checked rows"));
     auto* closeButton = new QToolButton(this);
     closeButton->setObjectName(QStringLiteral("FilterClose"));
     closeButton->setText(tr("Close"));
     closeButton->setToolTip(tr("Close the filter and show every row (Esc)"));
+    closeButton->setAccessibleName(tr("Close filter"));
+    closeButton->setAccessibleDescription(tr("Shows every row again (Esc)"));
 
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(4, 2, 4, 2);

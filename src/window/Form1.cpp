@@ -1,5 +1,6 @@
 #include "Form1.h"
 
+#include "ApplicationIcon.h"
 #include "BrowseForFolder.h"
 #include "CommonDialog.h"
 #include "DocumentGuard.h"
@@ -19,7 +20,6 @@
 #include <QCloseEvent>
 #include <QGroupBox>
 #include <QGuiApplication>
-#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -44,13 +44,28 @@ QGroupBox* frame(QWidget* parent, const char* name, const QString& caption, doub
     return Platform::placeControl(new QGroupBox(caption, parent), name, left, top, width, height);
 }
 
+// The header skin with as many pixels as the screen gives it: the double one
+// on a screen of more device pixels than logical ones. The skin keeps its
+// size in logical pixels, as the header's other measures do.
+QPixmap headerSkin()
+{
+    if (qApp->devicePixelRatio() > 1.0) {
+        QPixmap sharp(QStringLiteral(":/vemarill/header_skin@2x.bmp"));
+        if (!sharp.isNull()) {
+            sharp.setDevicePixelRatio(2);
+            return sharp;
+        }
+    }
+    return QPixmap(QStringLiteral(":/vemarill/header_skin.bmp"));
+}
+
 } // namespace
 
 Form1::Form1(QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Vemarill"));
-    setWindowIcon(QIcon(QStringLiteral(":/vemarill/icon.png")));
+    setWindowIcon(Platform::applicationIcon());
     m_commonDialog = new CommonDialog(this);
     m_commonDialog->setObjectName(QStringLiteral("CommonDialog"));
 
@@ -99,33 +114,57 @@ void Form1::createControls()
 {
     Frame1 = frame(this, "Frame1", tr("Image Root Folder"), 120, 120, 11055, 735);
     TextFolder = Platform::placeControl(new QLineEdit(Frame1), "TextFolder", 120, 240, 9615, 375);
+    TextFolder->setAccessibleName(tr("Image root folder"));
+    TextFolder->setAccessibleDescription(tr("The folder whose images are listed"));
     CmdBrowse = button(Frame1, "CmdBrowse", tr("Browse"), 9840, 240, 1095, 375);
+    CmdBrowse->setAccessibleName(tr("Browse"));
+    CmdBrowse->setAccessibleDescription(tr("Choose the image root folder and search it"));
 
     Frame2 = frame(this, "Frame2", tr("Image List"), 120, 960, 11055, 3735);
     ImageList =
         Platform::placeControl(new ImageListView(Frame2), "ImageList", 120, 240, 10815, 2775);
+    ImageList->setAccessibleName(tr("Image list"));
+    ImageList->setAccessibleDescription(
+        tr("One row per image: check box, Name, Source Text and Target Text"));
     ImageList->setToolTip(tr(kListToolTip));
     CmdSelectAll = button(Frame2, "CmdSelectAll", tr("Select All"), 120, 3120, 3495, 495);
+    CmdSelectAll->setAccessibleName(tr("Select All"));
+    CmdSelectAll->setAccessibleDescription(tr("Check every row shown"));
     CmdInvertSelection =
         button(Frame2, "CmdInvertSelection", tr("Invert Selection"), 3720, 3120, 3615, 495);
+    CmdInvertSelection->setAccessibleName(tr("Invert Selection"));
+    CmdInvertSelection->setAccessibleDescription(tr("Check the unchecked rows shown and uncheck "
+                                                    "the checked ones"));
     CmdDeselectAll = button(Frame2, "CmdDeselectAll", tr("Deselect All"), 7440, 3120, 3495, 495);
+    CmdDeselectAll->setAccessibleName(tr("Deselect All"));
+    CmdDeselectAll->setAccessibleDescription(tr("Uncheck every row shown"));
 
     Frame4 = frame(this, "Frame4", tr("Image Preview"), 120, 4800, 11055, 3615);
     m_preview = new PreviewPane(*this);
 
     Frame5 = frame(this, "Frame5", tr("Actions"), 120, 8520, 11055, 855);
     CmdLoadImages = button(Frame5, "CmdLoadImages", tr("Load Image List"), 2280, 240, 2055, 495);
+    CmdLoadImages->setAccessibleName(tr("Load Image List"));
+    CmdLoadImages->setAccessibleDescription(tr("Replace the rows with those of a list file"));
     CmdExportHTML = button(Frame5, "CmdExportHTML", tr("Export to HTML"), 6600, 240, 2055, 495);
+    CmdExportHTML->setAccessibleName(tr("Export to HTML"));
+    CmdExportHTML->setAccessibleDescription(tr("Write the checked rows to a web page"));
     CmdAbout = button(Frame5, "CmdAbout", tr("About..."), 8760, 240, 2175, 495);
+    CmdAbout->setAccessibleName(tr("About"));
+    CmdAbout->setAccessibleDescription(tr("Show the program's version"));
     // These two belong to the window itself and lie over the Actions frame.
     CmdSearchImages = button(this, "CmdSearchImages", tr("Search Images"), 240, 8760, 2055, 495);
+    CmdSearchImages->setAccessibleName(tr("Search Images"));
+    CmdSearchImages->setAccessibleDescription(tr("List every image below the image root folder"));
     CmdSaveImages = button(this, "CmdSaveImages", tr("Save Image List"), 4560, 8760, 2055, 495);
+    CmdSaveImages->setAccessibleName(tr("Save Image List"));
+    CmdSaveImages->setAccessibleDescription(tr("Write the checked rows to a list file"));
     CmdSearchImages->raise();
     CmdSaveImages->raise();
     // An image control lies under every windowed control; only the strip
     // between the two frames would show, so it stays hidden and only holds the skin.
     Image1 = Platform::placeControl(new QLabel(this), "Image1", 3960, 720, 1215, 300);
-    Image1->setPixmap(QPixmap(QStringLiteral(":/vemarill/header_skin.bmp")));
+    Image1->setPixmap(headerSkin());
     Image1->lower();
     Image1->hide();
 
@@ -140,6 +179,13 @@ void Form1::setTabOrder()
         CmdInvertSelection, ImageList, CmdLoadImages,   CmdExportHTML, CmdAbout};
     for (qsizetype i = 1; i < order.size(); ++i)
         QWidget::setTabOrder(order.at(i - 1), order.at(i));
+    // The preview's scroll bars have no place in that order; they come with
+    // the preview, between the list above it and the actions below.
+    auto* down = findChild<QWidget*>(QStringLiteral("VScroll1"));
+    auto* across = findChild<QWidget*>(QStringLiteral("HScroll1"));
+    QWidget::setTabOrder(ImageList, down);
+    QWidget::setTabOrder(down, across);
+    QWidget::setTabOrder(across, CmdLoadImages);
 }
 
 void Form1::centreOnScreen()

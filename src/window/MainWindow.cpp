@@ -107,6 +107,12 @@ MainWindow::MainWindow(QWidget* parent)
     connect(m_filter, &FilterBar::closed, this, [this] { m_form->imageList()->setFocus(); });
 
     createMenus();
+    // Tab goes on from the original window to the panel at its right, then
+    // to the status bar below both.
+    QWidget::setTabOrder(m_form->findChild<QWidget*>(QStringLiteral("CmdAbout")),
+                         findChild<QWidget*>(QStringLiteral("MemorySuggestions")));
+    QWidget::setTabOrder(findChild<QWidget*>(QStringLiteral("MemorySuggestions")),
+                         findChild<QWidget*>(QStringLiteral("RecogniseButton")));
     resize(formSize.width(),
            formSize.height() + menuBar()->sizeHint().height() + statusBar()->sizeHint().height());
     m_designSize = formSize;
@@ -163,7 +169,7 @@ void MainWindow::createMenus()
     addButtonCommand(file, tr("&Load Image List..."), QKeySequence::Open, "CmdLoadImages");
     // Save writes to the list's own file once it has one; Save As always
     // asks, as the button does.
-    addButtonCommand(file, tr("&Save Image List"), QKeySequence::Save, "CmdSaveImages",
+    addButtonCommand(file, tr("Sa&ve Image List"), QKeySequence::Save, "CmdSaveImages",
                      [this] { m_form->saveList(false); });
     addButtonCommand(file, tr("Save &As..."), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S),
                      "CmdSaveImages");
@@ -172,11 +178,20 @@ void MainWindow::createMenus()
     file->addSeparator();
     connect(addCommand(file, tr("&Import..."), QKeySequence(Qt::CTRL | Qt::Key_I), "ActionImport"),
             &QAction::triggered, this, &MainWindow::importTexts);
-    QAction* exportAs = addCommand(file, tr("Export &As..."), {}, "ActionExportAs");
+    QAction* exportAs = addCommand(file, tr("E&xport As..."), {}, "ActionExportAs");
     new EnabledFollower(m_form->findChild<QPushButton*>(QStringLiteral("CmdSaveImages")), exportAs);
     connect(exportAs, &QAction::triggered, this, &MainWindow::exportAs);
+    // What a right click on a row does, for the keyboard.
+    QAction* openImage =
+        addCommand(file, tr("Open Image in &Default Application"),
+                   QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O), "ActionOpenImage");
+    new EnabledFollower(m_form->findChild<QPushButton*>(QStringLiteral("CmdSelectAll")), openImage);
+    connect(openImage, &QAction::triggered, this, [this] {
+        m_form->previewPane()->EditSelectedImage(ImageListView::RightButton, *m_form->imageList(),
+                                                 m_form->textFolder()->text());
+    });
     file->addSeparator();
-    QMenu* lists = file->addMenu(tr("Recent &Lists"));
+    QMenu* lists = file->addMenu(tr("&Recent Lists"));
     lists->setObjectName(QStringLiteral("MenuRecentLists"));
     connect(lists, &QMenu::aboutToShow, this,
             [this, lists] { fillRecentMenu(lists, m_recentLists, true); });
@@ -288,6 +303,8 @@ void MainWindow::createToolsMenu()
     // One click away too, without growing the window: a button in the status bar.
     auto* button = new QToolButton(this);
     button->setObjectName(QStringLiteral("RecogniseButton"));
+    button->setAccessibleName(tr("Recognise Text"));
+    button->setAccessibleDescription(tr("Read the text off the checked or selected images"));
     button->setDefaultAction(recognise);
     button->setAutoRaise(true);
     statusBar()->addWidget(button);
@@ -299,7 +316,7 @@ void MainWindow::createToolsMenu()
 
 void MainWindow::createLanguageMenu(QMenu* parent)
 {
-    QMenu* menu = parent->addMenu(tr("Interface &Language"));
+    QMenu* menu = parent->addMenu(tr("Interface Lan&guage"));
     menu->setObjectName(QStringLiteral("MenuInterfaceLanguage"));
     auto* group = new QActionGroup(menu);
     const QString chosen = Language::chosen();
@@ -332,6 +349,8 @@ void MainWindow::createMemory()
     });
     auto* dock = new QDockWidget(tr("Translation Memory"), this);
     dock->setObjectName(QStringLiteral("MemoryDock"));
+    dock->setAccessibleName(tr("Translation memory"));
+    dock->setAccessibleDescription(tr("Earlier translations of the selected row's Source Text"));
     dock->setWidget(new MemoryPanel(*m_memory, dock));
     addDockWidget(Qt::RightDockWidgetArea, dock);
     m_memory->open();
@@ -402,7 +421,8 @@ void MainWindow::createMemory()
     QMenu* view = findChild<QMenu*>(QStringLiteral("MenuView"));
     view->addSeparator();
     view->addAction(dock->toggleViewAction());
-    connect(addCommand(view, tr("&Inconsistent Translations"), {}, "ActionInconsistencies"),
+    dock->toggleViewAction()->setText(tr("Translation &Memory"));
+    connect(addCommand(view, tr("In&consistent Translations"), {}, "ActionInconsistencies"),
             &QAction::triggered, this, [this] {
                 const QStringList found = m_memory->inconsistencies();
                 const QString text = found.isEmpty()
@@ -425,7 +445,7 @@ void MainWindow::createFitCheck()
 
     QMenu* view = findChild<QMenu*>(QStringLiteral("MenuView"));
     view->addSeparator();
-    connect(addCommand(view, tr("Next &Overflow"), QKeySequence(Qt::Key_F9), "ActionNextOverflow"),
+    connect(addCommand(view, tr("Next O&verflow"), QKeySequence(Qt::Key_F9), "ActionNextOverflow"),
             &QAction::triggered, this, [this] {
                 ImageListView* list = m_form->imageList();
                 const int count = list->itemCount();

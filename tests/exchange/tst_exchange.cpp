@@ -284,7 +284,9 @@ private Q_SLOTS:
                        path});
         QVERIFY(process.waitForFinished(30000));
         QVERIFY2(process.exitCode() == 0, process.readAllStandardError().constData());
-        QJsonArray expected{QJsonArray{"Name", "Source Text", "Target Text", "Checked"}};
+        // Appended, not braced: one braced array would be taken as a copy of it.
+        QJsonArray expected;
+        expected.append(QJsonArray{"Name", "Source Text", "Target Text", "Checked"});
         for (const ImageListRow& row : awkwardRows())
             expected.append(QJsonArray{row.name, row.sourceText, row.targetText,
                                        row.checked ? QStringLiteral("1") : QStringLiteral("0")});

@@ -4,6 +4,7 @@
 #include "ImageListView.h"
 #include "Language.h"
 #include "MainWindow.h"
+#include "MenuCheck.h"
 #include "TempTree.h"
 
 #include <QApplication>
@@ -78,6 +79,8 @@ void TestLanguage::speaksTheDesktopsLanguageButWritesFilesInEnglish()
         QVERIFY2(!shown.contains(text), qPrintable(text));
     QVERIFY(shown.contains(QStringLiteral("Bildliste")));
     QCOMPARE(window.menuBar()->actions().first()->text(), QStringLiteral("&Datei"));
+    QVERIFY2(clashingMnemonics(window.menuBar()).isEmpty(),
+             qPrintable(clashingMnemonics(window.menuBar()).join(u',')));
     ImageListModel* model = form->imageList()->imageListModel();
     QCOMPARE(model->headerData(1, Qt::Horizontal).toString(), QStringLiteral("Ausgangstext"));
 
@@ -101,6 +104,8 @@ void TestLanguage::aChosenLanguageOverridesTheDesktop()
     QCOMPARE(Language::install(*qApp), QStringLiteral("es"));
     MainWindow window;
     QCOMPARE(window.menuBar()->actions().first()->text(), QStringLiteral("&Archivo"));
+    QVERIFY2(clashingMnemonics(window.menuBar()).isEmpty(),
+             qPrintable(clashingMnemonics(window.menuBar()).join(u',')));
     Language::choose({});
     QVERIFY(Language::chosen().isEmpty());
 }

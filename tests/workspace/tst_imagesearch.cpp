@@ -43,6 +43,8 @@ private Q_SLOTS:
     void describesSkippedFolders();
     void reachesBeyondThePathLimit();
     void stopsWhenAsked();
+    void readsLargeTreesOnSeveralThreads();
+    void ordersNamesRegardlessOfCase();
     void derivesNames();
 };
 
@@ -256,6 +258,70 @@ void TestImageSearch::stopsWhenAsked()
              Functions::WalkOutcome::Stopped);
     QCOMPARE(calls, 3);
     QCOMPARE(found.Names, QStringList{QStringLiteral("kept")}); // untouched when stopped
+}
+
+void TestImageSearch::readsLargeTreesOnSeveralThreads()
+{
+    // Enough folders that helpers start, with names whose order and kind the
+    // walk must get right on any thread.
+    TempTree tree;
+    for (int top = 0; top < 6; ++top) {
+        for (int sub = 0; sub < 8; ++sub) {
+            const QString folder = QStringLiteral("%1top%2/%3sub%4/")
+                                       .arg(top % 2 ? "T" : "t")
+                                       .arg(top)
+                                       .arg(sub % 3 ? "_" : "S")
+                                       .arg(sub);
+            for (const char* file : {"b.PNG", "A.gif", "_x.jpeg", "notes.txt", ".hidden.png",
+                                     "deeper/c.bmp", "Deeper/d.jpg", "caf\xc3\xa9.png"})
+                QVERIFY(tree.writeFile(folder + QString::fromUtf8(file), "x"));
+        }
+        QVERIFY(tree.writeFile(QStringLiteral("root%1.png").arg(top), "x"));
+    }
+    Functions::FoundImages serial;
+    Functions::FoundImages parallel;
+    QCOMPARE(Functions::FindImages(tree.root(), serial, {}, 0), Functions::WalkOutcome::Finished);
+    QCOMPARE(Functions::FindImages(tree.root(), parallel, {}, 3), Functions::WalkOutcome::Finished);
+    QCOMPARE(serial.Names.size(), 6 + 6 * 8 * 6);
+    QCOMPARE(parallel.Names, serial.Names);
+    Functions::WalkState allSerial;
+    Functions::WalkState allParallel;
+    QCOMPARE(Functions::CollectFiles(tree.root(), allSerial, {}, 0),
+             Functions::WalkOutcome::Finished);
+    QCOMPARE(Functions::CollectFiles(tree.root(), allParallel, {}, 3),
+             Functions::WalkOutcome::Finished);
+    QCOMPARE(allParallel.FoundFiles, allSerial.FoundFiles);
+    QCOMPARE(allSerial.FoundFiles.size(), 6 + 6 * 8 * 7);
+
+    // Stopped with helpers running: nothing found is handed out, and what was
+    // still queued is left to see.
+    int calls = 0;
+    Functions::FoundImages stopped{{QStringLiteral("kept")}, {}};
+    QCOMPARE(Functions::FindImages(
+                 tree.root(), stopped, [&](qsizetype, qsizetype) { return ++calls < 40; }, 3),
+             Functions::WalkOutcome::Stopped);
+    QCOMPARE(stopped.Names, QStringList{QStringLiteral("kept")});
+    calls = 0;
+    QCOMPARE(Functions::CollectFiles(
+                 tree.root(), allParallel, [&](qsizetype, qsizetype) { return ++calls < 40; }, 3),
+             Functions::WalkOutcome::Stopped);
+    QVERIFY(!allParallel.PendingFolders.isEmpty());
+    QVERIFY(allParallel.FoundFiles.size() < allSerial.FoundFiles.size());
+}
+
+void TestImageSearch::ordersNamesRegardlessOfCase()
+{
+    // The quick comparison of plain ASCII names agrees with the full one.
+    const QStringList names{"a",  "A",   "_a",     "[x", "Z",       "z1",     "a b", "a-b",
+                            "ab", "aB",  "AB",     "b",  "10",      "9",      "~",   "@",
+                            "`",  "\\x", "\u00e9", "E",  "\u00c9t", "e\u0301"};
+    for (const QString& a : names) {
+        for (const QString& b : names) {
+            const int order = QString::compare(a, b, Qt::CaseInsensitive);
+            const bool expected = order != 0 ? order < 0 : a < b;
+            QVERIFY2(FolderWalk::lessByName(a, b) == expected, qPrintable(a + " vs " + b));
+        }
+    }
 }
 
 void TestImageSearch::derivesNames()

@@ -1,16 +1,17 @@
 #pragma once
 
+#include "FolderWalk.h"
+
 #include <QString>
 #include <QStringList>
-#include <functional>
 
 // The folder walk behind Search Images: breadth first, the files of a folder
 // before its subfolders, each folder's entries sorted by name regardless of case.
 namespace Functions {
 
 // Called now and then during a walk with the folders listed and the files
-// seen so far; returning false stops it.
-using KeepGoing = std::function<bool(qsizetype folders, qsizetype files)>;
+// seen so far; returning false stops it (see FolderWalk).
+using KeepGoing = FolderWalk::KeepGoing;
 
 // The state of one walk, rebuilt by every CollectFiles.
 struct WalkState {
@@ -42,18 +43,15 @@ QString WithTrailingSeparator(const QString& folder);
 bool IsImageFile(const QString& path);
 
 // Walks the tree under root (which must end with a separator). When stopped,
-// state holds what was found so far.
-WalkOutcome CollectFiles(const QString& root, WalkState& state, const KeepGoing& keepGoing = {});
-
-// Appends the folder's plain files to FoundFiles and its subfolders to
-// PendingFolders. Hidden entries and folders reached through a symbolic link
-// are left out. False, with nothing added, when the folder cannot be read.
-bool ListFolder(const QString& folder, WalkState& state);
+// state holds what was found so far. helpers as for FolderWalk.
+WalkOutcome CollectFiles(const QString& root, WalkState& state, const KeepGoing& keepGoing = {},
+                         int helpers = -1);
 
 // The path with the root text removed from its start (only there).
 QString RemoveRoot(const QString& path, const QString& root);
 
 // The images under root; found is left as it was unless the walk finished.
-WalkOutcome FindImages(const QString& root, FoundImages& found, const KeepGoing& keepGoing = {});
+WalkOutcome FindImages(const QString& root, FoundImages& found, const KeepGoing& keepGoing = {},
+                       int helpers = -1);
 
 } // namespace Functions

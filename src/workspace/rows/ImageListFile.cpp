@@ -9,6 +9,7 @@
 #include <QStringDecoder>
 #include <QStringEncoder>
 #include <algorithm>
+#include <utility>
 
 namespace ImageListFile {
 
@@ -183,31 +184,43 @@ bool read(QIODevice& device, std::vector<ImageListRow>& rows, QString* errorStri
 bool write(QIODevice& device, const std::vector<ImageListRow>& rows, int rowLimit,
            QString* errorString)
 {
+    constexpr qsizetype kChunk = 1 << 16;
     QStringEncoder encoder(QStringConverter::System);
     const size_t limit = std::min(rows.size(), static_cast<size_t>(std::max(rowLimit, 0)));
+    // Lines go straight into one reused chunk, encoded a chunk at a time: no
+    // string of its own per line.
     QString chunk;
+    chunk.reserve(2 * kChunk);
+    QByteArray bytes;
     const auto flush = [&]() {
-        const QByteArray bytes = encoder(chunk);
-        chunk.clear();
-        if (device.write(bytes) != bytes.size()) {
+        bytes.resize(encoder.requiredSpace(chunk.size()));
+        const qsizetype size = encoder.appendToBuffer(bytes.data(), chunk) - bytes.constData();
+        chunk.resize(0);
+        if (device.write(bytes.constData(), size) != size) {
             if (errorString)
                 *errorString = device.errorString();
             return false;
         }
         return true;
     };
+    const QChar separator = QLatin1Char(kSeparator);
+    bool first = device.pos() == 0;
     for (size_t i = 0; i < limit; ++i) {
         const ImageListRow& row = rows[i];
         if (!row.checked)
             continue;
         // Reading drops a byte order mark at the start of a file: a first
         // Name that starts with one keeps it only behind a second.
-        if (device.pos() == 0 && chunk.isEmpty() && row.name.startsWith(QChar(0xFEFF)) &&
-            systemIsUtf8())
+        if (std::exchange(first, false) && row.name.startsWith(QChar(0xFEFF)) && systemIsUtf8())
             chunk += QChar(0xFEFF);
-        chunk += formatLine(row);
-        chunk += QLatin1String("\r\n");
-        if (chunk.size() > 1 << 16 && !flush())
+        chunk.append(row.name)
+            .append(separator)
+            .append(row.sourceText)
+            .append(separator)
+            .append(row.targetText)
+            .append(separator)
+            .append(QLatin1String("\r\n"));
+        if (chunk.size() > kChunk && !flush())
             return false;
     }
     return flush();

@@ -125,6 +125,11 @@ QVariant ImageListModel::data(const QModelIndex& index, int role) const
     case Qt::BackgroundRole:
     case Qt::ToolTipRole:
         return reviewMark(r, index.column(), role);
+    // Assistive technology reads the whole text, not the cut one the cell shows.
+    case Qt::AccessibleTextRole:
+        return field(r, index.column());
+    case Qt::AccessibleDescriptionRole:
+        return reviewMark(r, index.column(), Qt::ToolTipRole);
     default:
         break;
     }

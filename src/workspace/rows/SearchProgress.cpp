@@ -7,7 +7,8 @@
 namespace {
 
 int s_defaultDelay = 500;
-constexpr qint64 kEventInterval = 50;
+// Short enough that the window never looks stuck between two rounds.
+constexpr qint64 kEventInterval = 20;
 
 } // namespace
 
@@ -36,9 +37,15 @@ bool SearchProgress::keepGoing(qsizetype folders, qsizetype files)
     if (m_cancelled)
         return false;
     const qint64 now = m_clock.elapsed();
-    if (now < m_delayMs || now - m_lastEvents < std::min<qint64>(kEventInterval, m_delayMs))
+    if (now - m_lastEvents < std::min<qint64>(kEventInterval, m_delayMs))
         return true;
     m_lastEvents = now;
+    if (now < m_delayMs) {
+        // Too soon for a dialog, but the window goes on painting; what the
+        // user does meanwhile waits for the search, as it would without.
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        return true;
+    }
     if (!m_dialog) {
         m_dialog = new QProgressDialog(
             QCoreApplication::translate("SearchProgress", "Searching for images..."),

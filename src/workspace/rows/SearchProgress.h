@@ -7,8 +7,9 @@
 class QProgressDialog;
 class QWidget;
 
-// Keeps a long search answerable: once it has run for half a second a modal
-// progress dialog with Cancel appears, and events are processed now and then.
+// Keeps a long search answerable: events other than the user's are processed
+// now and then from the start, and once the search has run for half a second
+// a modal progress dialog with Cancel appears and the user's are too.
 class SearchProgress {
 public:
     explicit SearchProgress(QWidget* parent, int delayMs = defaultDelay());
