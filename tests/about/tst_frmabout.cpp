@@ -45,66 +45,60 @@ private Q_SLOTS:
     {
         QCoreApplication::setApplicationVersion(QStringLiteral(VEMARILL_VERSION));
     }
-    void enterAndEscapeClose();
-    void oneWindowWithLabelsAndLinks();
-};
-
-void TestFrmAbout::enterAndEscapeClose()
-{
-    for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Escape}) {
-        QPointer<frmAbout> about = frmAbout::showAbout(nullptr);
-        QVERIFY(QTest::qWaitForWindowActive(about));
-        QTest::keyClick(about, key);
-        QVERIFY2(gone(about), key == Qt::Key_Return ? "Enter" : "Esc");
-        QCOMPARE(frmAbout::current(), nullptr);
+    void enterAndEscapeClose()
+    {
+        for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Escape}) {
+            QPointer<frmAbout> about = frmAbout::showAbout(nullptr);
+            QVERIFY(QTest::qWaitForWindowActive(about));
+            QTest::keyClick(about, key);
+            QVERIFY2(gone(about), key == Qt::Key_Return ? "Enter" : "Esc");
+            QCOMPARE(frmAbout::current(), nullptr);
+        }
     }
-}
-
-void TestFrmAbout::oneWindowWithLabelsAndLinks()
-{
-    FakePlatform platform;
-    Form1 form;
-    form.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&form));
-    auto* aboutButton = form.findChild<QPushButton*>(QStringLiteral("CmdAbout"));
-    QTest::mouseClick(aboutButton, Qt::LeftButton);
-    QTest::mouseClick(aboutButton, Qt::LeftButton);
-    QCOMPARE(openAboutWindows().size(), 1);
-    QPointer<frmAbout> first = openAboutWindows().first();
-    QVERIFY(QTest::qWaitForWindowExposed(first));
-    QCOMPARE(QApplication::activeModalWidget(), nullptr);
-    QCOMPARE(first->windowTitle(), QStringLiteral("About Vemarill"));
-    QCOMPARE(label(first, "lblTitle")->text(), QStringLiteral("Vemarill"));
-    QCOMPARE(frmAbout::versionLine(QStringLiteral("7")), QStringLiteral("Version 7.0.0"));
-    QVERIFY(!label(first, "lblDescription")->text().isEmpty());
-    QCOMPARE(first->minimumSize(), first->maximumSize());
-
-    // The mail label's text goes out unchanged; a press that leaves the label
-    // before the release is no click.
-    QLabel* mail = label(first, "LblMail");
-    QLabel* web = label(first, "LblWebsite");
-    QVERIFY(mail->text().endsWith(QLatin1String("@example.org")));
-    mail->setText(QStringLiteral(" Team <team@example.org> "));
-    QTest::mouseClick(mail, Qt::LeftButton);
-    QTest::mouseClick(web, Qt::LeftButton);
-    QTest::mousePress(web, Qt::LeftButton);
-    QTest::mouseRelease(web, Qt::LeftButton, {}, QPoint(-5, -5));
-    QCOMPARE(platform.shellRequests.size(), 2);
-    QCOMPARE(platform.shellRequests.at(0).verb, QStringLiteral("Open"));
-    QCOMPARE(platform.shellRequests.at(0).target,
-             QStringLiteral("mailto: Team <team@example.org> "));
-    QCOMPARE(platform.shellRequests.at(0).owner, first.data());
-    QCOMPARE(platform.shellRequests.at(1).verb, QStringLiteral("Open"));
-    QCOMPARE(platform.shellRequests.at(1).target, web->text());
-
-    // OK unloads it; the next click loads a fresh one.
-    label(first, "lblVersion")->setText(QStringLiteral("scribbled"));
-    QTest::mouseClick(first->findChild<QPushButton*>(QStringLiteral("cmdOK")), Qt::LeftButton);
-    QVERIFY(gone(first));
-    QTest::mouseClick(aboutButton, Qt::LeftButton);
-    QCOMPARE(openAboutWindows().size(), 1);
-    QCOMPARE(label(openAboutWindows().first(), "lblVersion")->text(), kVersionLine);
-}
+    void oneWindowWithLabelsAndLinks()
+    {
+        FakePlatform platform;
+        Form1 form;
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        auto* aboutButton = form.findChild<QPushButton*>(QStringLiteral("CmdAbout"));
+        QTest::mouseClick(aboutButton, Qt::LeftButton);
+        QTest::mouseClick(aboutButton, Qt::LeftButton);
+        QCOMPARE(openAboutWindows().size(), 1);
+        QPointer<frmAbout> first = openAboutWindows().first();
+        QVERIFY(QTest::qWaitForWindowExposed(first));
+        QCOMPARE(QApplication::activeModalWidget(), nullptr);
+        QCOMPARE(first->windowTitle(), QStringLiteral("About Vemarill"));
+        QCOMPARE(label(first, "lblTitle")->text(), QStringLiteral("Vemarill"));
+        QCOMPARE(frmAbout::versionLine(QStringLiteral("7")), QStringLiteral("Version 7.0.0"));
+        QVERIFY(!label(first, "lblDescription")->text().isEmpty());
+        QCOMPARE(first->minimumSize(), first->maximumSize());
+        // The mail label's text goes out unchanged; a press that leaves the label
+        // before the release is no click.
+        QLabel* mail = label(first, "LblMail");
+        QLabel* web = label(first, "LblWebsite");
+        QVERIFY(mail->text().endsWith(QLatin1String("@example.org")));
+        mail->setText(QStringLiteral(" Team <team@example.org> "));
+        QTest::mouseClick(mail, Qt::LeftButton);
+        QTest::mouseClick(web, Qt::LeftButton);
+        QTest::mousePress(web, Qt::LeftButton);
+        QTest::mouseRelease(web, Qt::LeftButton, {}, QPoint(-5, -5));
+        QCOMPARE(platform.shellRequests.size(), 2);
+        QCOMPARE(platform.shellRequests.at(0).verb, QStringLiteral("Open"));
+        QCOMPARE(platform.shellRequests.at(0).target,
+                 QStringLiteral("mailto: Team <team@example.org> "));
+        QCOMPARE(platform.shellRequests.at(0).owner, first.data());
+        QCOMPARE(platform.shellRequests.at(1).verb, QStringLiteral("Open"));
+        QCOMPARE(platform.shellRequests.at(1).target, web->text());
+        // OK unloads it; the next click loads a fresh one.
+        label(first, "lblVersion")->setText(QStringLiteral("scribbled"));
+        QTest::mouseClick(first->findChild<QPushButton*>(QStringLiteral("cmdOK")), Qt::LeftButton);
+        QVERIFY(gone(first));
+        QTest::mouseClick(aboutButton, Qt::LeftButton);
+        QCOMPARE(openAboutWindows().size(), 1);
+        QCOMPARE(label(openAboutWindows().first(), "lblVersion")->text(), kVersionLine);
+    }
+};
 
 QTEST_MAIN(TestFrmAbout)
 #include "tst_frmabout.moc"

@@ -3,6 +3,7 @@
 #include "MockupExport.h"
 #include "TempTree.h"
 
+#include <QDir>
 #include <QFontMetricsF>
 #include <QImage>
 #include <QPainter>
@@ -82,228 +83,207 @@ int redPixels(const QImage& image, int fromX)
 class TestFit : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void measure_data();
-    void measure();
-    void withoutBoxesOrTarget();
-    void moreLinesThanBoxes();
-    void overlay_data();
-    void overlay();
-    void mockupExport();
-    void mockupExportRefusesAndCancels();
-};
-
-void TestFit::measure_data()
-{
-    QTest::addColumn<QString>("target");
-    QTest::addColumn<QStringList>("lines");
-    // The source boxes are as wide as each other, and the widest line takes this share of one.
-    QTest::addColumn<double>("percent");
-    QTest::addColumn<Verdict>("verdict");
-
-    const auto row = [](const char* name, const QString& target, const QStringList& lines,
-                        double percent, Verdict verdict) {
-        QTest::newRow(name) << target << lines << percent << verdict;
-    };
-    const QString open = QStringLiteral("Open today");
-    row("fits", open, {open}, 80.0, Verdict::Fits);
-    row("tight", open, {open}, 108.0, Verdict::Tight);
-    row("overflows", open, {open}, 130.0, Verdict::Overflows);
-    row("balanced at spaces", u"Open the door now"_qs, {"Open the", "door now"}, 90.0,
-        Verdict::Fits);
-    row("slash forces a break", u"Save / all the changes"_qs, {"Save", "all the changes"}, 90.0,
-        Verdict::Fits);
-    row("newline forces a break", u"Big\nsummer sale"_qs, {"Big", "summer sale"}, 108.0,
-        Verdict::Tight);
-    row("Hebrew", u"שלום עולם"_qs, {"שלום עולם"}, 130.0, Verdict::Overflows);
-    row("Arabic on two lines", u"مرحبا بالعالم"_qs, {"مرحبا", "بالعالم"}, 90.0, Verdict::Fits);
-    row("CJK between characters", u"保存所有更改"_qs, {"保存所", "有更改"}, 112.0, Verdict::Tight);
-}
-
-void TestFit::measure()
-{
-    QFETCH(QString, target);
-    QFETCH(QStringList, lines);
-    QFETCH(double, percent);
-    QFETCH(Verdict, verdict);
-
-    const int size = sizeBySearch(kBoxHeight);
-    qreal widest = 0;
-    for (const QString& line : lines)
-        widest = qMax(widest, advance(line, size));
-    SourceLines source;
-    for (int i = 0; i < lines.size(); ++i)
-        source.append({QRect(10, 10 + 40 * i, qRound(widest * 100 / percent), kBoxHeight), {}});
-    const FitResult fit = measureFit(source, target);
-
-    QCOMPARE(fit.pixelSize, size);
-    QStringList texts;
-    for (const FitLine& line : fit.lines)
-        texts.append(line.text);
-    QCOMPARE(texts, lines);
-    for (int i = 0; i < lines.size(); ++i) {
-        const FitLine& line = fit.lines.at(i);
-        const qreal expected = advance(lines.at(i), size);
-        QVERIFY2(qAbs(line.width() - expected) <= 0.5 + expected / 100,
-                 qPrintable(QStringLiteral("%1 against %2").arg(line.width()).arg(expected)));
-        QCOMPARE(line.rightToLeft, lines.at(i).isRightToLeft());
-        QCOMPARE(line.baseline, qreal(line.box.y() + kBoxHeight));
-        QCOMPARE(line.overflow.isEmpty(), line.ratio() <= 1);
-        if (!line.overflow.isEmpty() && line.rightToLeft)
-            QCOMPARE(line.overflow.right(), qreal(line.box.left()));
-        else if (!line.overflow.isEmpty())
-            QCOMPARE(line.overflow.left(), qreal(line.box.x() + line.box.width()));
+    void measure_data()
+    {
+        QTest::addColumn<QString>("target");
+        QTest::addColumn<QStringList>("lines");
+        // The source boxes are as wide as each other, and the widest line takes this share of one.
+        QTest::addColumn<double>("percent");
+        QTest::addColumn<Verdict>("verdict");
+        const auto row = [](const char* name, const QString& target, const QStringList& lines,
+                            double percent, Verdict verdict) {
+            QTest::newRow(name) << target << lines << percent << verdict;
+        };
+        const QString open = QStringLiteral("Open today");
+        row("fits", open, {open}, 80.0, Verdict::Fits);
+        row("tight", open, {open}, 108.0, Verdict::Tight);
+        row("overflows", open, {open}, 130.0, Verdict::Overflows);
+        row("balanced at spaces", u"Open the door now"_qs, {"Open the", "door now"}, 90.0,
+            Verdict::Fits);
+        row("slash forces a break", u"Save / all the changes"_qs, {"Save", "all the changes"}, 90.0,
+            Verdict::Fits);
+        row("newline forces a break", u"Big\nsummer sale"_qs, {"Big", "summer sale"}, 108.0,
+            Verdict::Tight);
+        row("Hebrew", u"שלום עולם"_qs, {"שלום עולם"}, 130.0, Verdict::Overflows);
+        row("Arabic on two lines", u"مرحبا بالعالم"_qs, {"مرحبا", "بالعالم"}, 90.0, Verdict::Fits);
+        row("CJK between characters", u"保存所有更改"_qs, {"保存所", "有更改"}, 112.0,
+            Verdict::Tight);
     }
-    QVERIFY2(qAbs(fit.percent - percent) < 1.0, qPrintable(QString::number(fit.percent)));
-    QCOMPARE(fit.verdict, verdict);
-}
-
-void TestFit::withoutBoxesOrTarget()
-{
-    const QString target = QStringLiteral("Hello");
-    QCOMPARE(measureFit({}, target).verdict, Verdict::NoTextBoxes);
-    const FitResult empty =
-        measureFit({{QRect(0, 0, 0, 20), {}}, {QRect(5, 5, 30, 0), {}}}, target);
-    QCOMPARE(empty.verdict, Verdict::NoTextBoxes);
-    QVERIFY(empty.summary().startsWith(QLatin1String("No text boxes")));
-    QVERIFY(empty.lines.isEmpty());
-    const FitResult blank = measureFit({{QRect(0, 0, 80, 20), {}}}, QStringLiteral(" / \n "));
-    QCOMPARE(blank.verdict, Verdict::NoTargetText);
-}
-
-void TestFit::moreLinesThanBoxes()
-{
-    const SourceLines source{{QRect(0, 0, 900, 20), {}}, {QRect(0, 30, 900, 20), {}}};
-    const FitResult fit = measureFit(source, QStringLiteral("One / Two / Three"));
-    QCOMPARE(fit.lines.size(), 3);
-    QCOMPARE(fit.extraLines(), 1);
-    QVERIFY(fit.percent < 100);
-    QCOMPARE(fit.verdict, Verdict::Overflows);
-    QVERIFY(fit.lines.at(2).box.top() > fit.lines.at(1).box.bottom());
-    QVERIFY(fit.summary().contains(QLatin1String("3 lines for 2 text boxes")));
-}
-
-void TestFit::overlay_data()
-{
-    QTest::addColumn<int>("scale");
-    QTest::newRow("actual size") << 1;
-    QTest::newRow("zoomed twice") << 2;
-}
-
-void TestFit::overlay()
-{
-    QFETCH(int, scale);
-    QRect box;
-    const QImage source = labelImage(&box);
-    const QImage before = source.copy();
-    const auto paint = [&](const QString& target) {
-        QImage canvas(source.size() * scale, QImage::Format_RGB32);
-        QPainter painter(&canvas);
-        painter.scale(scale, scale);
-        painter.drawImage(0, 0, source);
-        paintOverlay(painter, source, {{box, QStringLiteral("SALE")}}, target);
-        return canvas;
-    };
-    // Lower case without ascenders leaves the top of the box to the fill.
-    const QImage overflowing = paint(QStringLiteral("we are open now"));
-    const QImage fitting = paint(QStringLiteral("ok"));
-    QCOMPARE(source, before);
-
-    int coveredInk = 0;
-    for (int y = box.top() + 1; y <= box.top() + 4; ++y) {
-        for (int x = box.left() + 1; x <= box.right() - 3; ++x) {
-            coveredInk += qGray(before.pixel(x, y)) > 200;
-            QCOMPARE(QColor(overflowing.pixel(x * scale, y * scale)), kBackground);
+    void measure()
+    {
+        QFETCH(QString, target);
+        QFETCH(QStringList, lines);
+        QFETCH(double, percent);
+        QFETCH(Verdict, verdict);
+        const int size = sizeBySearch(kBoxHeight);
+        qreal widest = 0;
+        for (const QString& line : lines)
+            widest = qMax(widest, advance(line, size));
+        SourceLines source;
+        for (int i = 0; i < lines.size(); ++i)
+            source.append({QRect(10, 10 + 40 * i, qRound(widest * 100 / percent), kBoxHeight), {}});
+        const FitResult fit = measureFit(source, target);
+        QCOMPARE(fit.pixelSize, size);
+        QStringList texts;
+        for (const FitLine& line : fit.lines)
+            texts.append(line.text);
+        QCOMPARE(texts, lines);
+        for (int i = 0; i < lines.size(); ++i) {
+            const FitLine& line = fit.lines.at(i);
+            const qreal expected = advance(lines.at(i), size);
+            QVERIFY2(qAbs(line.width() - expected) <= 0.5 + expected / 100,
+                     qPrintable(QStringLiteral("%1 against %2").arg(line.width()).arg(expected)));
+            QCOMPARE(line.rightToLeft, lines.at(i).isRightToLeft());
+            QCOMPARE(line.baseline, qreal(line.box.y() + kBoxHeight));
+            QCOMPARE(line.overflow.isEmpty(), line.ratio() <= 1);
+            if (!line.overflow.isEmpty() && line.rightToLeft)
+                QCOMPARE(line.overflow.right(), qreal(line.box.left()));
+            else if (!line.overflow.isEmpty())
+                QCOMPARE(line.overflow.left(), qreal(line.box.x() + line.box.width()));
         }
+        QVERIFY2(qAbs(fit.percent - percent) < 1.0, qPrintable(QString::number(fit.percent)));
+        QCOMPARE(fit.verdict, verdict);
     }
-    QVERIFY(coveredInk > 0);
-    QVERIFY(redPixels(overflowing, (box.right() + 3) * scale) > 0);
-    QCOMPARE(redPixels(fitting, 0), 0);
-}
-
-void TestFit::mockupExport()
-{
-    TempTree tree;
-    QRect box;
-    QVERIFY(labelImage(&box).save(tree.path(QStringLiteral("a.png"))));
-    QVERIFY(tree.writeImage(QStringLiteral("sub dir/b&c.jpg"), QSize(120, 50)));
-    QVERIFY(tree.writeFile(QStringLiteral("broken.png"), "not a picture"));
-    QVERIFY(tree.writeImage(QStringLiteral("unchecked.png"), QSize(30, 30)));
-    const QList<ImageListRow> rows{
-        {QStringLiteral("a.png"), QStringLiteral("SALE"), QStringLiteral("Big <sale>"), true},
-        {QStringLiteral("sub dir/b&c.jpg"), {}, QStringLiteral("Hallo & willkommen"), true},
-        {QStringLiteral("broken.png"), {}, QStringLiteral("x"), true},
-        {QStringLiteral("unchecked.png"), {}, QStringLiteral("y"), false},
-        {QStringLiteral("a.png"), QStringLiteral("NOW"), QStringLiteral("jetzt"), true},
-    };
-    QList<QByteArray> sources;
-    for (const ImageListRow& row : rows)
-        sources.append(readWholeFile(tree.root() + row.name));
-    QList<int> progress;
-
-    MockupOptions options;
-    options.rootFolder = tree.root();
-    // Inside the root folder is allowed while no mock-up lands on a source image.
-    options.outputFolder = tree.path(QStringLiteral("out"));
-    options.sourceLines = [&](const ImageListRow&) { return SourceLines{{box, {}}}; };
-    options.progress = [&](int done, int total) {
-        progress.append(done);
-        return total == 3;
-    };
-    const MockupResult result = exportMockups(rows, options);
-
-    QCOMPARE(result.outcome, MockupResult::Outcome::Written);
-    QCOMPARE(result.written, 2);
-    QCOMPARE(result.undecodable, QStringList{QStringLiteral("broken.png")});
-    QCOMPARE(progress, (QList<int>{0, 1, 2, 3}));
-    for (int i = 0; i < rows.size(); ++i)
-        QCOMPARE(readWholeFile(tree.root() + rows.at(i).name), sources.at(i));
-    const QImage a(tree.path(QStringLiteral("out/a.png")));
-    QCOMPARE(a.size(), QImage(tree.path(QStringLiteral("a.png"))).size());
-    QVERIFY(a.convertToFormat(QImage::Format_RGB32) != QImage(tree.path(QStringLiteral("a.png"))));
-    QCOMPARE(QImage(tree.path(QStringLiteral("out/sub dir/b&c.png"))).size(), QSize(120, 50));
-    QVERIFY(!QFile::exists(tree.path(QStringLiteral("out/unchecked.png"))));
-    QCOMPARE(readWholeFile(result.indexPath),
-             QByteArray("<!DOCTYPE html>\n<html>\n<head>\n<meta charset=\"UTF-8\">\n"
-                        "<title>Mock-ups</title>\n</head>\n<body>\n<h1>Mock-ups</h1>\n<ul>\n"
-                        "<li><a href=\"a.png\">a.png</a>: Big &lt;sale&gt; / jetzt</li>\n"
-                        "<li><a href=\"sub%20dir/b%26c.png\">sub dir/b&amp;c.jpg</a>: "
-                        "Hallo &amp; willkommen</li>\n"
-                        "</ul>\n</body>\n</html>\n"));
-}
-
-void TestFit::mockupExportRefusesAndCancels()
-{
-    TempTree tree;
-    QVERIFY(tree.writeImage(QStringLiteral("a.png"), QSize(40, 20)));
-    QVERIFY(tree.writeImage(QStringLiteral("b.png"), QSize(40, 20)));
-    const QByteArray source = readWholeFile(tree.path(QStringLiteral("a.png")));
-    const QList<ImageListRow> rows{{QStringLiteral("a.png"), {}, QStringLiteral("x"), true},
-                                   {QStringLiteral("b.png"), {}, QStringLiteral("y"), true}};
-    MockupOptions options;
-    options.rootFolder = tree.root();
-    options.outputFolder = tree.root();
-    const MockupResult refused = exportMockups(rows, options);
-    QCOMPARE(refused.outcome, MockupResult::Outcome::Refused);
-    QVERIFY(refused.message.contains(QLatin1String("\"a.png\" would replace a source image")));
-    QCOMPARE(readWholeFile(tree.path(QStringLiteral("a.png"))), source);
-    QVERIFY(!QFile::exists(tree.path(QStringLiteral("index.htm"))));
+    void withoutBoxesOrTarget()
+    {
+        const QString target = QStringLiteral("Hello");
+        QCOMPARE(measureFit({}, target).verdict, Verdict::NoTextBoxes);
+        const FitResult empty =
+            measureFit({{QRect(0, 0, 0, 20), {}}, {QRect(5, 5, 30, 0), {}}}, target);
+        QCOMPARE(empty.verdict, Verdict::NoTextBoxes);
+        QVERIFY(empty.summary().startsWith(QLatin1String("No text boxes")));
+        QVERIFY(empty.lines.isEmpty());
+        const FitResult blank = measureFit({{QRect(0, 0, 80, 20), {}}}, QStringLiteral(" / \n "));
+        QCOMPARE(blank.verdict, Verdict::NoTargetText);
+    }
+    void moreLinesThanBoxes()
+    {
+        const SourceLines source{{QRect(0, 0, 900, 20), {}}, {QRect(0, 30, 900, 20), {}}};
+        const FitResult fit = measureFit(source, QStringLiteral("One / Two / Three"));
+        QCOMPARE(fit.lines.size(), 3);
+        QCOMPARE(fit.extraLines(), 1);
+        QVERIFY(fit.percent < 100);
+        QCOMPARE(fit.verdict, Verdict::Overflows);
+        QVERIFY(fit.lines.at(2).box.top() > fit.lines.at(1).box.bottom());
+        QVERIFY(fit.summary().contains(QLatin1String("3 lines for 2 text boxes")));
+    }
+    void overlay_data()
+    {
+        QTest::addColumn<int>("scale");
+        QTest::newRow("actual size") << 1;
+        QTest::newRow("zoomed twice") << 2;
+    }
+    void overlay()
+    {
+        QFETCH(int, scale);
+        QRect box;
+        const QImage source = labelImage(&box);
+        const QImage before = source.copy();
+        const auto paint = [&](const QString& target) {
+            QImage canvas(source.size() * scale, QImage::Format_RGB32);
+            QPainter painter(&canvas);
+            painter.scale(scale, scale);
+            painter.drawImage(0, 0, source);
+            paintOverlay(painter, source, {{box, QStringLiteral("SALE")}}, target);
+            return canvas;
+        };
+        // Lower case without ascenders leaves the top of the box to the fill.
+        const QImage overflowing = paint(QStringLiteral("we are open now"));
+        const QImage fitting = paint(QStringLiteral("ok"));
+        QCOMPARE(source, before);
+        int coveredInk = 0;
+        for (int y = box.top() + 1; y <= box.top() + 4; ++y) {
+            for (int x = box.left() + 1; x <= box.right() - 3; ++x) {
+                coveredInk += qGray(before.pixel(x, y)) > 200;
+                QCOMPARE(QColor(overflowing.pixel(x * scale, y * scale)), kBackground);
+            }
+        }
+        QVERIFY(coveredInk > 0);
+        QVERIFY(redPixels(overflowing, (box.right() + 3) * scale) > 0);
+        QCOMPARE(redPixels(fitting, 0), 0);
+    }
+    void mockupExport()
+    {
+        TempTree tree;
+        QRect box;
+        QVERIFY(labelImage(&box).save(tree.path(QStringLiteral("a.png"))));
+        QVERIFY(tree.writeImage(QStringLiteral("sub dir/b&c.jpg"), QSize(120, 50)));
+        QVERIFY(tree.writeFile(QStringLiteral("broken.png"), "not a picture"));
+        QVERIFY(tree.writeImage(QStringLiteral("unchecked.png"), QSize(30, 30)));
+        const QList<ImageListRow> rows{
+            {QStringLiteral("a.png"), QStringLiteral("SALE"), QStringLiteral("Big <sale>"), true},
+            {QStringLiteral("sub dir/b&c.jpg"), {}, QStringLiteral("Hallo & willkommen"), true},
+            {QStringLiteral("broken.png"), {}, QStringLiteral("x"), true},
+            {QStringLiteral("unchecked.png"), {}, QStringLiteral("y"), false},
+            {QStringLiteral("a.png"), QStringLiteral("NOW"), QStringLiteral("jetzt"), true},
+        };
+        QList<QByteArray> sources;
+        for (const ImageListRow& row : rows)
+            sources.append(readWholeFile(tree.root() + row.name));
+        QList<int> progress;
+        MockupOptions options;
+        options.rootFolder = tree.root();
+        // Inside the root folder is allowed while no mock-up lands on a source image.
+        options.outputFolder = tree.path(QStringLiteral("out"));
+        options.sourceLines = [&](const ImageListRow&) { return SourceLines{{box, {}}}; };
+        options.progress = [&](int done, int total) {
+            progress.append(done);
+            return total == 3;
+        };
+        const MockupResult result = exportMockups(rows, options);
+        QCOMPARE(result.outcome, MockupResult::Outcome::Written);
+        QCOMPARE(result.written, 2);
+        QCOMPARE(result.undecodable, QStringList{QStringLiteral("broken.png")});
+        QCOMPARE(progress, (QList<int>{0, 1, 2, 3}));
+        for (int i = 0; i < rows.size(); ++i)
+            QCOMPARE(readWholeFile(tree.root() + rows.at(i).name), sources.at(i));
+        const QImage a(tree.path(QStringLiteral("out/a.png")));
+        QCOMPARE(a.size(), QImage(tree.path(QStringLiteral("a.png"))).size());
+        QVERIFY(a.convertToFormat(QImage::Format_RGB32) !=
+                QImage(tree.path(QStringLiteral("a.png"))));
+        QCOMPARE(QImage(tree.path(QStringLiteral("out/sub dir/b&c.png"))).size(), QSize(120, 50));
+        QVERIFY(!QFile::exists(tree.path(QStringLiteral("out/unchecked.png"))));
+        QCOMPARE(readWholeFile(result.indexPath),
+                 QByteArray("<!DOCTYPE html>\n<html>\n<head>\n<meta charset=\"UTF-8\">\n"
+                            "<title>Mock-ups</title>\n</head>\n<body>\n<h1>Mock-ups</h1>\n<ul>\n"
+                            "<li><a href=\"a.png\">a.png</a>: Big &lt;sale&gt; / jetzt</li>\n"
+                            "<li><a href=\"sub%20dir/b%26c.png\">sub dir/b&amp;c.jpg</a>: "
+                            "Hallo &amp; willkommen</li>\n"
+                            "</ul>\n</body>\n</html>\n"));
+    }
+    void mockupExportRefusesAndCancels()
+    {
+        TempTree tree;
+        QVERIFY(tree.writeImage(QStringLiteral("a.png"), QSize(40, 20)));
+        QVERIFY(tree.writeImage(QStringLiteral("b.png"), QSize(40, 20)));
+        const QByteArray source = readWholeFile(tree.path(QStringLiteral("a.png")));
+        const QList<ImageListRow> rows{{QStringLiteral("a.png"), {}, QStringLiteral("x"), true},
+                                       {QStringLiteral("b.png"), {}, QStringLiteral("y"), true}};
+        MockupOptions options;
+        options.rootFolder = tree.root();
+        options.outputFolder = tree.root();
+        const MockupResult refused = exportMockups(rows, options);
+        QCOMPARE(refused.outcome, MockupResult::Outcome::Refused);
+        QVERIFY(refused.message.contains(QLatin1String("\"a.png\" would replace a source image")));
+        QCOMPARE(readWholeFile(tree.path(QStringLiteral("a.png"))), source);
+        QVERIFY(!QFile::exists(tree.path(QStringLiteral("index.htm"))));
 #ifndef Q_OS_WIN
-    // Another name for the image folder is the image folder.
-    const QString link = tree.path(QStringLiteral("link"));
-    QVERIFY(QFile::link(tree.root(), link));
-    options.outputFolder = link;
-    QCOMPARE(exportMockups(rows, options).outcome, MockupResult::Outcome::Refused);
+        // Another name for the image folder is the image folder.
+        const QString link = tree.path(QStringLiteral("link"));
+        QVERIFY(QFile::link(tree.root(), link));
+        options.outputFolder = link;
+        QCOMPARE(exportMockups(rows, options).outcome, MockupResult::Outcome::Refused);
 #endif
 
-    options.outputFolder = tree.path(QStringLiteral("out"));
-    options.progress = [](int done, int) { return done < 1; };
-    const MockupResult cancelled = exportMockups(rows, options);
-    QCOMPARE(cancelled.outcome, MockupResult::Outcome::Cancelled);
-    QCOMPARE(cancelled.written, 1);
-    QVERIFY(QFile::exists(tree.path(QStringLiteral("out/a.png"))));
-    QVERIFY(!QFile::exists(tree.path(QStringLiteral("out/b.png"))));
-    QVERIFY(!QFile::exists(tree.path(QStringLiteral("out/index.htm"))));
-}
+        options.outputFolder = tree.path(QStringLiteral("out"));
+        options.progress = [](int done, int) { return done < 1; };
+        const MockupResult cancelled = exportMockups(rows, options);
+        QCOMPARE(cancelled.outcome, MockupResult::Outcome::Cancelled);
+        QCOMPARE(cancelled.written, 1);
+        QCOMPARE(QDir(tree.path(QStringLiteral("out"))).entryList(QDir::Files),
+                 QStringList{QStringLiteral("a.png")});
+    }
+};
 
 QTEST_MAIN(TestFit)
 #include "tst_fit.moc"

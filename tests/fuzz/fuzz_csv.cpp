@@ -24,7 +24,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         FUZZ_CHECK(reader.errorLine() >= 1 && reader.errorColumn() >= 1);
         return 0;
     }
-
     QByteArray written;
     QBuffer buffer(&written);
     buffer.open(QIODevice::WriteOnly);

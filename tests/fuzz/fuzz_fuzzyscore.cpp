@@ -46,7 +46,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         FUZZ_CHECK(FuzzyScore::editDistance(x, y, limit) == std::min(distance, limit + 1));
         FUZZ_CHECK(FuzzyScore::editDistance(y, x, limit) == std::min(distance, limit + 1));
     }
-
     const double score = FuzzyScore::similarity(a, b);
     FUZZ_CHECK(score >= 0.0 && score <= 1.0);
     FUZZ_CHECK(score == FuzzyScore::similarity(b, a));

@@ -85,13 +85,11 @@ public:
         m_owners = {};
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
-
     void run()
     {
         while (!m_input.atEnd())
             step();
     }
-
     // From inside a callback: now and then one more step, nested.
     void maybeNest()
     {
@@ -109,7 +107,6 @@ private:
         m_windows[w] = std::make_unique<Window>();
         m_handles[w] = hwndOf(m_windows[w].get());
     }
-
     Owner& owner() { return *m_owners[m_input.byte() % kOwners]; }
     int windowIndex() { return m_input.byte() % kWindows; }
     Msg message() { return kMessages[m_input.byte() % kMessages.size()]; }
@@ -173,7 +170,6 @@ private:
         }
         checkTables();
     }
-
     // The hooks on hwnd that should see message m before and after the window.
     void send(Hwnd hwnd)
     {
@@ -202,28 +198,17 @@ private:
             FUZZ_CHECK(after == (expected[o].second ? 1 : 0));
         }
     }
-
     void sendEvent(QWidget& window)
     {
         const QPointF at(m_input.byte(), m_input.byte());
-        switch (m_input.byte() % 3) {
-        case 0: {
-            QMouseEvent press(QEvent::MouseButtonPress, at, at, Qt::LeftButton, Qt::LeftButton,
-                              Qt::NoModifier);
-            QCoreApplication::sendEvent(&window, &press);
-            break;
-        }
-        case 1: {
-            QMouseEvent move(QEvent::MouseMove, at, at, Qt::NoButton, Qt::NoButton, Qt::NoModifier);
-            QCoreApplication::sendEvent(&window, &move);
-            break;
-        }
-        default:
-            window.resize(1 + m_input.byte(), 1 + m_input.byte());
-            break;
-        }
+        const int kind = m_input.byte() % 3; // a press, a move or a resize
+        if (kind == 2)
+            return window.resize(1 + m_input.byte(), 1 + m_input.byte());
+        const Qt::MouseButton button = kind == 0 ? Qt::LeftButton : Qt::NoButton;
+        QMouseEvent event(kind == 0 ? QEvent::MouseButtonPress : QEvent::MouseMove, at, at, button,
+                          button, Qt::NoModifier);
+        QCoreApplication::sendEvent(&window, &event);
     }
-
     void callEntry(Owner& o)
     {
         const int ordinal = 1 + m_input.byte() % 3;
@@ -239,35 +224,20 @@ private:
         if (!address)
             return;
         const int count = o.entries.emplace(ordinal, paramCount).first->second;
-        std::intptr_t result = 0;
-        switch (count) {
-        case 0:
-            result = procCast<EntryProc0>(address)();
-            break;
-        case 1:
-            result = procCast<EntryProc1>(address)(1);
-            break;
-        case 2:
-            result = procCast<EntryProc2>(address)(1, 10);
-            break;
-        case 3:
-            result = procCast<EntryProc3>(address)(1, 10, 100);
-            break;
-        default:
-            result = procCast<EntryProc4>(address)(1, 10, 100, 1000);
-            break;
-        }
+        const std::intptr_t result = count == 0   ? procCast<EntryProc0>(address)()
+                                     : count == 1 ? procCast<EntryProc1>(address)(1)
+                                     : count == 2 ? procCast<EntryProc2>(address)(1, 10)
+                                     : count == 3 ? procCast<EntryProc3>(address)(1, 10, 100)
+                                                  : procCast<EntryProc4>(address)(1, 10, 100, 1000);
         // The arguments 1, 10, 100, 1000 as far as the entry takes them, summed.
         const std::intptr_t sums[] = {0, 1, 11, 111, 1111};
         FUZZ_CHECK(result == sums[count]);
     }
-
     static HookRecord* liveRecordOf(Owner& o, Hwnd hwnd)
     {
         auto* record = static_cast<HookRecord*>(o.hooks.zMap_VFunction(hwnd, 0));
         return record && record->shutdownFlag() == HookRecord::Live ? record : nullptr;
     }
-
     void checkTables()
     {
         for (auto& o : m_owners) {

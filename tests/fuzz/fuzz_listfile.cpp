@@ -19,7 +19,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         FUZZ_CHECK(!row.checked);
         row.checked = true;
     }
-
     QByteArray written;
     QBuffer buffer(&written);
     buffer.open(QIODevice::WriteOnly);

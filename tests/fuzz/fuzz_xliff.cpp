@@ -30,7 +30,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         out.open(QIODevice::WriteOnly);
         Exchange::XliffWriter writer(options);
         FUZZ_CHECK(writer.write(out, rows));
-
         QBuffer in(&written);
         in.open(QIODevice::ReadOnly);
         Exchange::XliffReader second;

@@ -5,6 +5,7 @@
 #include "WindowHandles.h"
 
 #include <QList>
+#include <QStringList>
 #include <functional>
 #include <initializer_list>
 #include <map>
@@ -39,7 +40,6 @@ public:
         const auto it = routines.find(ordinal);
         return it == routines.end() ? Routine::None : it->second;
     }
-
     void callMessageRoutine(int, bool before, bool& handled, Platform::LResult& retValue,
                             Platform::Hwnd hwnd, Platform::Msg uMsg, Platform::WParam wParam,
                             Platform::LParam lParam, std::intptr_t& userValue) override
@@ -49,7 +49,6 @@ public:
         if (onMessage)
             onMessage(call, handled, retValue, userValue);
     }
-
     void callProcedureRoutine(int ordinal, std::span<const std::intptr_t> args,
                               std::intptr_t& result) override
     {
@@ -57,7 +56,6 @@ public:
         if (onProcedure)
             onProcedure(ordinal, args, result);
     }
-
     // The window messages (no Qt events) of the recorded calls, before-calls
     // only or after-calls only.
     QList<Platform::Msg> messages(bool before) const
@@ -67,6 +65,19 @@ public:
             if (call.before == before && call.message < Platform::kQtEventMessage)
                 list.append(call.message);
         }
+        return list;
+    }
+    // Each call as "b|a message wParam lParam retValueIn", message in hex.
+    QStringList described() const
+    {
+        QStringList list;
+        for (const Call& call : calls)
+            list << QStringLiteral("%1 %2 %3 %4 %5")
+                        .arg(call.before ? 'b' : 'a')
+                        .arg(call.message, 0, 16)
+                        .arg(call.wParam)
+                        .arg(call.lParam)
+                        .arg(call.retValueIn);
         return list;
     }
 
@@ -81,7 +92,6 @@ public:
             hooks.ssc_AddMsg(hwnd, message, when);
         return hwnd;
     }
-
     // Declared last, so it is destroyed first, while everything its hooks use is still there.
     HookRegistry hooks{*this};
 };

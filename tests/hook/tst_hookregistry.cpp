@@ -66,7 +66,6 @@ private Q_SLOTS:
         }
         QList<Msg> fullWithAGap = fullMessages;
         fullWithAGap[4] = 0;
-
         row("duplicate", {{Add, move}, {Add, move}}, 1, {move});
         row("freed slot reused", {{Add, move}, {Add, down}, {Del, move}, {Add, WM_PAINT}}, 2,
             {WM_PAINT, down});
@@ -80,7 +79,6 @@ private Q_SLOTS:
         row("full, after a delete", full + TableOps{{Del, WM_USER + 5}, {Add, WM_USER + 5}},
             MSG_ENTRIES, fullWithAGap, overflow);
     }
-
     void messageTables()
     {
         QFETCH(TableOps, ops);
@@ -106,7 +104,6 @@ private Q_SLOTS:
             QCOMPARE(table.matches(probe),
                      count < 0 || (probe != WM_NULL && messages.contains(probe)));
     }
-
     void subclassChecksInOrder()
     {
         for (int i = 0; i < 7; ++i)
@@ -114,7 +111,6 @@ private Q_SLOTS:
         RecordingOwner owner;
         AnsweringWidget widget;
         const Hwnd hwnd = hwndOf(&widget);
-
         QVERIFY(!owner.hooks.ssc_Subclass(0));
         Hwnd dead = 0;
         {
@@ -129,7 +125,6 @@ private Q_SLOTS:
         QVERIFY(!owner.hooks.ssc_Subclass(hwndOf(foreign.get())));
         QVERIFY(!owner.hooks.ssc_Subclass(hwnd, 0, 3));
         QVERIFY(!owner.hooks.ssc_Subclass(hwnd, 0, 2)); // a procedure, not a message callback
-
         // Hooking twice keeps the first hook.
         QCOMPARE(owner.hook(&widget, {WM_USER}, MsgBefore, 5), hwnd);
         QVERIFY(!owner.hooks.ssc_Subclass(hwnd, 9));
@@ -137,7 +132,6 @@ private Q_SLOTS:
         QCOMPARE(owner.calls.size(), 1);
         QCOMPARE(owner.calls[0].userValue, 5);
         QCOMPARE(owner.calls[0].hwnd, hwnd);
-
         QCOMPARE(
             m_fake->messageTexts(),
             (QStringList{"Invalid window handle.", "Invalid window handle.",
@@ -150,7 +144,6 @@ private Q_SLOTS:
                  QStringLiteral("Error in cSubclassListView.ssc_Subclass"));
         QCOMPARE(m_fake->messages[6].icon, MessageIcon::Warning);
     }
-
     void mapFunctionUserValueAndOriginalProcedure()
     {
         RecordingOwner owner;
@@ -162,7 +155,6 @@ private Q_SLOTS:
         QCOMPARE(owner.hooks.zMap_VFunction(2, HookRegistry::kCallbackKind), nullptr);
         QCOMPARE(m_fake->messages[0].title,
                  QStringLiteral("Error in cSubclassListView.zMap_Vfunction"));
-
         AnsweringWidget widget;
         AnsweringWidget other;
         const Hwnd hwnd = owner.hook(&widget, {ALL_MESSAGES}, MsgBefore, 42);
@@ -179,7 +171,6 @@ private Q_SLOTS:
         QCOMPARE(owner.hooks.ssc_CallOriginal(hwnd, WM_USER + 1, 4, 5), 9);
         QCOMPARE(owner.calls.size(), 1);
         QCOMPARE(widget.received, (QList<Msg>{WM_USER, WM_USER + 1}));
-
         // A window the registry does not hold: every operation is silent.
         const Hwnd unhooked = hwndOf(&other);
         QCOMPARE(owner.hooks.zMap_VFunction(unhooked, HookRegistry::kHookKind), nullptr);
@@ -193,7 +184,6 @@ private Q_SLOTS:
         QCOMPARE(SendMessage(unhooked, WM_USER, 1, 1), 2);
         QCOMPARE(owner.calls.size(), 1);
     }
-
     void theRegistryEndRemovesEveryHookSilently()
     {
         AnsweringWidget first;
@@ -214,8 +204,15 @@ private Q_SLOTS:
         QCOMPARE(ownerCalls, 0);
         QCOMPARE(watcher.calls.size(), 1);
         QVERIFY(m_fake->messages.isEmpty());
+        // Hooked again, each window's chain goes on from the hooks still there.
+        RecordingOwner again;
+        again.hook(&first, {WM_USER}, MsgBefore);
+        again.hook(&second, {WM_USER}, MsgBefore);
+        QCOMPARE(again.hooks.ssc_CallOriginal(hwndOf(&first), WM_USER, 1, 1), 2);
+        QCOMPARE(again.hooks.ssc_CallOriginal(hwndOf(&second), WM_USER, 1, 1), 2);
+        QCOMPARE(watcher.calls.size(), 2);
+        QVERIFY(again.calls.isEmpty());
     }
-
     void anEntryCallsTheOwnersRoutineWithItsArguments()
     {
         RecordingOwner owner;
@@ -229,20 +226,16 @@ private Q_SLOTS:
         const ProcAddress p4 = owner.hooks.scb_SetCallbackAddr(4, 6);
         QVERIFY(p0 && p1 && p2 && p3 && p4);
         QCOMPARE(std::set<ProcAddress>({p0, p1, p2, p3, p4}).size(), 5u);
-
         QCOMPARE(procCast<EntryProc0>(p0)(), 0);
         QCOMPARE(procCast<EntryProc1>(p1)(7), 7);
         QCOMPARE(procCast<EntryProc2>(p2)(1, 2), 21);
         QCOMPARE(procCast<EntryProc3>(p3)(1, 2, 3), 321);
         QCOMPARE(procCast<EntryProc4>(p4)(4, 3, 2, -1), 4 + 30 + 200 - 1000);
-
         // Another owner's routine, through this registry.
         RecordingOwner other;
         QCOMPARE(procCast<EntryProc2>(other.hooks.scb_SetCallbackAddr(2, 2, &owner))(5, 6), 65);
-        QVERIFY(other.procedureCalls.isEmpty());
-        QVERIFY(m_fake->messages.isEmpty());
+        QVERIFY(other.procedureCalls.isEmpty() && m_fake->messages.isEmpty());
     }
-
     void setCallbackAddrReusesAnEntryOrRefuses()
     {
         RecordingOwner owner;
@@ -258,17 +251,14 @@ private Q_SLOTS:
         QCOMPARE(m_fake->messages[0].title,
                  QStringLiteral("Error in cSubclassListView.scb_SetCallbackAddr"));
         QCOMPARE(owner.hooks.zMap_VFunction(2, HookRegistry::kCallbackKind), nullptr);
-
         const ProcAddress first = owner.hooks.scb_SetCallbackAddr(4, 2);
-        QVERIFY(first);
-        QVERIFY(owner.hooks.scb_SetCallbackAddr(4, 2) == first);
+        QVERIFY(first && owner.hooks.scb_SetCallbackAddr(4, 2) == first);
         // The parameter count of an existing entry is not compared.
         QVERIFY(owner.hooks.scb_SetCallbackAddr(-1, 2) == first);
         RecordingOwner other;
         QVERIFY(other.hooks.scb_SetCallbackAddr(4, 2) != first);
         QCOMPARE(m_fake->messages.size(), 4);
     }
-
     void releaseAndTerminate()
     {
         RecordingOwner owner;
@@ -276,7 +266,6 @@ private Q_SLOTS:
                              "cSubclassListView.zMap_VFunction: Thunk hasn't been initialized");
         owner.hooks.scb_Release(2); // no callback registry yet
         owner.hooks.scb_Terminate();
-
         owner.routines[3] = HookOwner::Routine::Procedure;
         owner.onProcedure = [](int, std::span<const std::intptr_t> a, std::intptr_t& r) {
             r = a[0] + 1;
@@ -287,7 +276,6 @@ private Q_SLOTS:
         owner.hooks.scb_Release(2);
         QCOMPARE(owner.hooks.zMap_VFunction(2, HookRegistry::kCallbackKind), nullptr);
         QCOMPARE(procCast<EntryProc1>(address)(41), 0); // no longer reaches its owner
-
         const ProcAddress again = owner.hooks.scb_SetCallbackAddr(1, 2);
         QVERIFY(owner.hooks.scb_SetCallbackAddr(1, 3));
         QVERIFY(again != address); // the released address stays dead for a while
@@ -299,7 +287,6 @@ private Q_SLOTS:
         QCOMPARE(owner.procedureCalls.size(), 2);
         QCOMPARE(m_fake->messages.size(), 1);
     }
-
     void anExhaustedPoolIsReported()
     {
         RecordingOwner owner;

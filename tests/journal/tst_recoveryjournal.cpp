@@ -69,180 +69,154 @@ QStringList journalFiles(const QString& folder)
 class TestRecoveryJournal : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void crcMatchesTheStandard();
-    void roundTrips_data();
-    void roundTrips();
-    void newestSnapshotReachesDiskWithoutFlush();
-    void detectsDamagedFiles_data();
-    void detectsDamagedFiles();
-    void clearRemovesTheJournal();
-    void instancesKeepApartAndHandOver();
-    void unwritableFolderIsReportedOnce();
-};
-
-void TestRecoveryJournal::crcMatchesTheStandard()
-{
-    QCOMPARE(crc32("123456789", 9), 0xCBF43926u);
-    QByteArray bytes;
-    for (int i = 0; i < 1001; ++i)
-        bytes += char(i * 7 + 3);
-    // Chained over any split: the eight-byte steps and the tail must agree.
-    const quint32 whole = crc32(bytes.constData(), bytes.size());
-    for (int split : {0, 1, 7, 8, 9, 500, 1000})
-        QCOMPARE(
-            crc32(bytes.constData() + split, bytes.size() - split, crc32(bytes.constData(), split)),
-            whole);
-}
-
-void TestRecoveryJournal::roundTrips_data()
-{
-    QTest::addColumn<JournalSnapshot>("snapshot");
-    QTest::newRow("nothing") << JournalSnapshot{};
-    QTest::newRow("awkward rows") << awkwardSnapshot();
-}
-
-void TestRecoveryJournal::roundTrips()
-{
-    QFETCH(JournalSnapshot, snapshot);
-    QTemporaryDir dir;
-    RecoveryJournal journal(dir.path());
-    journal.update(snapshot);
-    QVERIFY(journal.flush());
-    QCOMPARE(readBack(journal.path()), snapshot);
-}
-
-void TestRecoveryJournal::newestSnapshotReachesDiskWithoutFlush()
-{
-    QTemporaryDir dir;
-    RecoveryJournal journal(dir.path());
-    QSignalSpy failures(&journal, &RecoveryJournal::writeFailed);
-    for (int i = 0; i < 5; ++i)
-        journal.update(numbered(2000, QString::number(i)));
-    QTRY_COMPARE(readBack(journal.path()), numbered(2000, QStringLiteral("4")));
-    // A change while a write may be in flight is not lost either.
-    journal.update(numbered(10, QStringLiteral("late")));
-    QTRY_COMPARE(readBack(journal.path()), numbered(10, QStringLiteral("late")));
-    QCOMPARE(failures.count(), 0);
-}
-
-void TestRecoveryJournal::detectsDamagedFiles_data()
-{
-    QTest::addColumn<QByteArray>("bytes");
-    QTest::addColumn<JournalFormat::Status>("status");
-
-    const QByteArray good = JournalFormat::serialise(awkwardSnapshot());
-    QByteArray flipped = good;
-    flipped[flipped.size() / 2] = char(flipped[flipped.size() / 2] ^ 0x10);
-    QByteArray newer = good;
-    qToLittleEndian(JournalFormat::kVersion + 1, newer.data() + 8);
-
-    using S = JournalFormat::Status;
-    QTest::newRow("empty") << QByteArray() << S::Corrupt;
-    QTest::newRow("text") << QByteArray("a.png;Hello;Hola;\r\n") << S::Corrupt;
-    QTest::newRow("header torn") << good.left(12) << S::Corrupt;
-    QTest::newRow("payload torn") << good.chopped(7) << S::Corrupt;
-    QTest::newRow("bit flipped") << flipped << S::Corrupt;
-    QTest::newRow("trailing bytes") << good + "x" << S::Corrupt;
-    QTest::newRow("newer version") << newer << S::NewerVersion;
-}
-
-void TestRecoveryJournal::detectsDamagedFiles()
-{
-    QFETCH(QByteArray, bytes);
-    QFETCH(JournalFormat::Status, status);
-    TempTree tree;
-    QVERIFY(tree.writeFile(QStringLiteral("journal-1-dead.vmj"), bytes));
-    RecoveryJournal journal(tree.path(QString()));
-
-    const QList<RecoveryJournal::Orphan> orphans = journal.orphans();
-    QCOMPARE(orphans.size(), 1);
-    JournalSnapshot snapshot{QStringLiteral("untouched"), {}, {}};
-    QString error;
-    QCOMPARE(RecoveryJournal::read(orphans[0].path, snapshot, &error), status);
-    QVERIFY(!error.isEmpty());
-    QCOMPARE(snapshot.imageRoot, QStringLiteral("untouched"));
-
-    QVERIFY(journal.setAside(orphans[0].path, &error));
-    QVERIFY(journal.orphans().isEmpty());
-    QCOMPARE(readWholeFile(orphans[0].path + QStringLiteral(".bad")), bytes);
-    QCOMPARE(journalFiles(tree.path(QString())), {QStringLiteral("journal-1-dead.vmj.bad")});
-}
-
-void TestRecoveryJournal::clearRemovesTheJournal()
-{
-    QTemporaryDir dir;
-    RecoveryJournal journal(dir.path());
-    journal.update(numbered(3, QStringLiteral("written")));
-    QVERIFY(journal.flush());
-    journal.clear();
-    QCOMPARE(journalFiles(dir.path()), {});
-
-    // Pending, then in flight: tens of megabytes on disk from a few in memory
-    // (the text is shared), so the write the debounce starts is still going.
-    JournalSnapshot big;
-    const QString text(2000, QLatin1Char('t'));
-    big.rows.assign(15000, ImageListRow{QStringLiteral("a.png"), text, text, true});
-    for (int waitMs : {0, 550}) {
-        journal.update(big);
-        QTest::qWait(waitMs);
-        journal.clear();
-        QTest::qWait(600);
-        QVERIFY(journal.flush());
-        QCOMPARE(journalFiles(dir.path()), {});
+    void crcMatchesTheStandard()
+    {
+        QCOMPARE(crc32("123456789", 9), 0xCBF43926u);
+        QByteArray bytes;
+        for (int i = 0; i < 1001; ++i)
+            bytes += char(i * 7 + 3);
+        // Chained over any split: the eight-byte steps and the tail must agree.
+        const quint32 whole = crc32(bytes.constData(), bytes.size());
+        for (int split : {0, 1, 7, 8, 9, 500, 1000})
+            QCOMPARE(crc32(bytes.constData() + split, bytes.size() - split,
+                           crc32(bytes.constData(), split)),
+                     whole);
     }
-
-    journal.update(numbered(3, QStringLiteral("after")));
-    QVERIFY(journal.flush());
-    QCOMPARE(readBack(journal.path()), numbered(3, QStringLiteral("after")));
-}
-
-void TestRecoveryJournal::instancesKeepApartAndHandOver()
-{
-    QTemporaryDir dir;
-    auto first = std::make_unique<RecoveryJournal>(dir.path());
-    RecoveryJournal second(dir.path());
-    QVERIFY(first->path() != second.path());
-    first->update(numbered(4, QStringLiteral("first")));
-    second.update(numbered(4, QStringLiteral("second")));
-    QVERIFY(first->flush());
-    QVERIFY(second.flush());
-    QCOMPARE(readBack(first->path()), numbered(4, QStringLiteral("first")));
-    QCOMPARE(readBack(second.path()), numbered(4, QStringLiteral("second")));
-    QVERIFY(second.orphans().isEmpty());
-
-    // Ended without clear(): what it held is offered, once, to one instance.
-    const QString firstPath = first->path();
-    first.reset();
-    RecoveryJournal third(dir.path());
-    const QList<RecoveryJournal::Orphan> offered = second.orphans();
-    QCOMPARE(offered.size(), 1);
-    QCOMPARE(offered[0].path, firstPath);
-    QVERIFY(offered[0].modified.isValid());
-    QVERIFY(third.orphans().isEmpty());
-    QVERIFY(!third.discard(firstPath));
-
-    // Restored: it stays until the rows are journaled again, then goes.
-    second.adopt(firstPath);
-    QVERIFY(QFileInfo::exists(firstPath));
-    second.update(readBack(firstPath));
-    QVERIFY(second.flush());
-    QVERIFY(!QFileInfo::exists(firstPath));
-}
-
-void TestRecoveryJournal::unwritableFolderIsReportedOnce()
-{
-    TempTree tree;
-    QVERIFY(tree.writeFile(QStringLiteral("plain-file")));
-    // Below a plain file: no folder can be made there, whoever runs the test.
-    RecoveryJournal journal(tree.path(QStringLiteral("plain-file/journal")));
-    QSignalSpy failures(&journal, &RecoveryJournal::writeFailed);
-    journal.update(numbered(3, QStringLiteral("a")));
-    QVERIFY(failures.wait(5000));
-    journal.update(numbered(3, QStringLiteral("b")));
-    QVERIFY(!journal.flush());
-    QCOMPARE(failures.count(), 1);
-    QVERIFY(failures[0][0].toString().contains(QStringLiteral("plain-file")));
-}
+    void roundTrips_data()
+    {
+        QTest::addColumn<JournalSnapshot>("snapshot");
+        QTest::newRow("nothing") << JournalSnapshot{};
+        QTest::newRow("awkward rows") << awkwardSnapshot();
+    }
+    void roundTrips()
+    {
+        QFETCH(JournalSnapshot, snapshot);
+        QTemporaryDir dir;
+        RecoveryJournal journal(dir.path());
+        journal.update(snapshot);
+        QVERIFY(journal.flush());
+        QCOMPARE(readBack(journal.path()), snapshot);
+    }
+    void newestSnapshotReachesDiskWithoutFlush()
+    {
+        QTemporaryDir dir;
+        RecoveryJournal journal(dir.path());
+        QSignalSpy failures(&journal, &RecoveryJournal::writeFailed);
+        for (int i = 0; i < 5; ++i)
+            journal.update(numbered(2000, QString::number(i)));
+        QTRY_COMPARE(readBack(journal.path()), numbered(2000, QStringLiteral("4")));
+        // A change while a write may be in flight is not lost either.
+        journal.update(numbered(10, QStringLiteral("late")));
+        QTRY_COMPARE(readBack(journal.path()), numbered(10, QStringLiteral("late")));
+        QCOMPARE(failures.count(), 0);
+    }
+    void detectsDamagedFiles_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<JournalFormat::Status>("status");
+        const QByteArray good = JournalFormat::serialise(awkwardSnapshot());
+        QByteArray flipped = good;
+        flipped[flipped.size() / 2] = char(flipped[flipped.size() / 2] ^ 0x10);
+        QByteArray newer = good;
+        qToLittleEndian(JournalFormat::kVersion + 1, newer.data() + 8);
+        using S = JournalFormat::Status;
+        QTest::newRow("empty") << QByteArray() << S::Corrupt;
+        QTest::newRow("text") << QByteArray("a.png;Hello;Hola;\r\n") << S::Corrupt;
+        QTest::newRow("header torn") << good.left(12) << S::Corrupt;
+        QTest::newRow("payload torn") << good.chopped(7) << S::Corrupt;
+        QTest::newRow("bit flipped") << flipped << S::Corrupt;
+        QTest::newRow("trailing bytes") << good + "x" << S::Corrupt;
+        QTest::newRow("newer version") << newer << S::NewerVersion;
+    }
+    void detectsDamagedFiles()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(JournalFormat::Status, status);
+        TempTree tree;
+        QVERIFY(tree.writeFile(QStringLiteral("journal-1-dead.vmj"), bytes));
+        RecoveryJournal journal(tree.path(QString()));
+        const QList<RecoveryJournal::Orphan> orphans = journal.orphans();
+        QCOMPARE(orphans.size(), 1);
+        JournalSnapshot snapshot{QStringLiteral("untouched"), {}, {}};
+        QString error;
+        QCOMPARE(RecoveryJournal::read(orphans[0].path, snapshot, &error), status);
+        QVERIFY(!error.isEmpty());
+        QCOMPARE(snapshot.imageRoot, QStringLiteral("untouched"));
+        QVERIFY(journal.setAside(orphans[0].path, &error));
+        QVERIFY(journal.orphans().isEmpty());
+        QCOMPARE(readWholeFile(orphans[0].path + QStringLiteral(".bad")), bytes);
+        QCOMPARE(journalFiles(tree.path(QString())), {QStringLiteral("journal-1-dead.vmj.bad")});
+    }
+    void clearRemovesTheJournal()
+    {
+        QTemporaryDir dir;
+        RecoveryJournal journal(dir.path());
+        journal.update(numbered(3, QStringLiteral("written")));
+        QVERIFY(journal.flush());
+        journal.clear();
+        QCOMPARE(journalFiles(dir.path()), {});
+        // Pending, then in flight: tens of megabytes on disk from a few in memory
+        // (the text is shared), so the write the debounce starts is still going.
+        JournalSnapshot big;
+        const QString text(2000, QLatin1Char('t'));
+        big.rows.assign(15000, ImageListRow{QStringLiteral("a.png"), text, text, true});
+        for (int waitMs : {0, 550}) {
+            journal.update(big);
+            QTest::qWait(waitMs);
+            journal.clear();
+            QTest::qWait(600);
+            QVERIFY(journal.flush());
+            QCOMPARE(journalFiles(dir.path()), {});
+        }
+        journal.update(numbered(3, QStringLiteral("after")));
+        QVERIFY(journal.flush());
+        QCOMPARE(readBack(journal.path()), numbered(3, QStringLiteral("after")));
+    }
+    void instancesKeepApartAndHandOver()
+    {
+        QTemporaryDir dir;
+        auto first = std::make_unique<RecoveryJournal>(dir.path());
+        RecoveryJournal second(dir.path());
+        QVERIFY(first->path() != second.path());
+        first->update(numbered(4, QStringLiteral("first")));
+        second.update(numbered(4, QStringLiteral("second")));
+        QVERIFY(first->flush());
+        QVERIFY(second.flush());
+        QCOMPARE(readBack(first->path()), numbered(4, QStringLiteral("first")));
+        QCOMPARE(readBack(second.path()), numbered(4, QStringLiteral("second")));
+        QVERIFY(second.orphans().isEmpty());
+        // Ended without clear(): what it held is offered, once, to one instance.
+        const QString firstPath = first->path();
+        first.reset();
+        RecoveryJournal third(dir.path());
+        const QList<RecoveryJournal::Orphan> offered = second.orphans();
+        QCOMPARE(offered.size(), 1);
+        QCOMPARE(offered[0].path, firstPath);
+        QVERIFY(offered[0].modified.isValid());
+        QVERIFY(third.orphans().isEmpty());
+        QVERIFY(!third.discard(firstPath));
+        // Restored: it stays until the rows are journaled again, then goes.
+        second.adopt(firstPath);
+        QVERIFY(QFileInfo::exists(firstPath));
+        second.update(readBack(firstPath));
+        QVERIFY(second.flush());
+        QVERIFY(!QFileInfo::exists(firstPath));
+    }
+    void unwritableFolderIsReportedOnce()
+    {
+        TempTree tree;
+        QVERIFY(tree.writeFile(QStringLiteral("plain-file")));
+        // Below a plain file: no folder can be made there, whoever runs the test.
+        RecoveryJournal journal(tree.path(QStringLiteral("plain-file/journal")));
+        QSignalSpy failures(&journal, &RecoveryJournal::writeFailed);
+        journal.update(numbered(3, QStringLiteral("a")));
+        QVERIFY(failures.wait(5000));
+        journal.update(numbered(3, QStringLiteral("b")));
+        QVERIFY(!journal.flush());
+        QCOMPARE(failures.count(), 1);
+        QVERIFY(failures[0][0].toString().contains(QStringLiteral("plain-file")));
+    }
+};
 
 QTEST_GUILESS_MAIN(TestRecoveryJournal)
 #include "tst_recoveryjournal.moc"

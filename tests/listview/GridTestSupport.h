@@ -4,6 +4,7 @@
 #include "ImageCount.h"
 #include "ImageListView.h"
 #include "Messages.h"
+#include "RowTexts.h"
 #include "cSubclassListView.h"
 
 #include <QApplication>
@@ -92,6 +93,8 @@ struct Grid {
         const QRect cell = list->cellRect(row, column);
         return QRect(list->viewport()->mapTo(list->parentWidget(), cell.topLeft()), cell.size());
     }
+    QStringList rows() const { return rowTexts(list->imageListModel()->rows()); }
+    std::pair<int, int> hit() const { return {object->hitRow(), object->hitColumn()}; }
     QString text(int row, int column) const
     {
         return column == 0 ? list->itemText(row) : list->subItem(row, column);
@@ -104,7 +107,6 @@ struct Grid {
     {
         QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
     }
-
     // The cell editor.
     QLineEdit* editor() const { return object->editor(); }
     bool open(int row, int column) const
@@ -129,7 +131,6 @@ struct Grid {
         key(end);
         return true;
     }
-
     // The header.
     QHeaderView* header() const { return list->header(); }
     QWidget* headerWindow() const { return list->header()->viewport(); }
@@ -145,7 +146,6 @@ struct Grid {
     {
         list->imageListModel()->setHeaderData(column, Qt::Horizontal, title);
     }
-
     FakePlatform platform;
     QWidget form;
     QGroupBox* frame = nullptr;

@@ -101,371 +101,337 @@ PoolRun runPool(RecognitionPool& pool, const QList<OcrJob>& jobs,
 class TestOcr : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void initTestCase();
-    void labels_data();
-    void labels();
-    void badInputIsSkipped();
-    void secondRunComesFromTheCache();
-    void damagedCacheEntryIsReadAgain();
-    void cacheEntryRejects_data();
-    void cacheEntryRejects();
-    void cancelKeepsResultsSoFar_data();
-    void cancelKeepsResultsSoFar();
-    void unavailableLanguageSkipsEveryImage();
-    void preparation();
-    void languages();
-    void applyToRows_data();
-    void applyToRows();
+    void initTestCase()
+    {
+        QCoreApplication::setApplicationName(QStringLiteral("tst_ocr"));
+        m_available = OcrEngine::unavailableReason(OcrLanguages::kDefault);
+        QVERIFY(m_tree.isValid());
+        const QColor dark(32, 32, 40), light(240, 238, 228), panel(28, 48, 72);
+        for (const Sample& sample : kSamples) {
+            const QString file = QLatin1String(sample.file);
+            const bool gif = file.endsWith(QLatin1String(".gif"));
+            LabelArt::Label label = LabelArt::render(QLatin1String(sample.text), sample.pixelSize,
+                                                     sample.lightOnDark ? light : dark,
+                                                     gif                  ? QColor(Qt::transparent)
+                                                     : sample.lightOnDark ? panel
+                                                                          : light);
+            m_ink.append(label.ink);
+            if (sample.lightFrame) {
+                QPainter painter(&label.image);
+                painter.setPen(QPen(light, 6));
+                painter.drawRect(label.image.rect());
+            }
+            QVERIFY(gif ? m_tree.writeFile(file, LabelArt::gif(label.image))
+                        : label.image.save(m_tree.path(file)));
+        }
+        QVERIFY(m_tree.writeFile(QStringLiteral("bad/garbage.png"), "not an image at all"));
+        QVERIFY(m_tree.writeFile(QStringLiteral("bad/empty.png")));
+        if (!m_available.isEmpty())
+            return;
+        // One run of the pool over the set, checked by the tests that follow.
+        m_cacheFolder = m_tree.path(QStringLiteral("cache"));
+        RecognitionPool pool;
+        pool.setLanguages(OcrLanguages::kDefault);
+        pool.setCacheFolder(m_cacheFolder);
+        pool.setWorkerCount(2);
+        m_first = runPool(pool, sampleJobs());
+    }
+    void labels_data()
+    {
+        QTest::addColumn<int>("index");
+        for (int i = 0; i < kSampleCount; ++i)
+            QTest::newRow(kSamples[i].file) << i;
+    }
+    void labels()
+    {
+        REQUIRE_ENGINE();
+        QFETCH(int, index);
+        QVERIFY(m_first.results.contains(index));
+        const OcrResult result = m_first.results.value(index);
+        const QString expected = QLatin1String(kSamples[index].text);
+        QCOMPARE(normalised(result.text()), normalised(expected));
+        QCOMPARE(result.lines.size(), expected.count(QLatin1Char('\n')) + 1);
+        const QImage image(m_tree.path(QLatin1String(kSamples[index].file)));
+        for (const OcrLine& line : result.lines) {
+            QVERIFY2(image.rect().contains(line.box), qPrintable(line.text));
+            QVERIFY(line.confidence > 0 && line.confidence <= 100);
+        }
+        // Around the text: covering its ink, with little to spare.
+        const QRect boxes = unitedBoxes(result);
+        const QRect ink = m_ink.at(index);
+        const int spare = std::max(2, ink.height() / 4);
+        QString where;
+        QDebug(&where) << "lines in" << boxes << "text in" << ink;
+        QVERIFY2(boxes.adjusted(-2, -2, 2, 2).contains(ink) &&
+                     ink.adjusted(-spare, -spare, spare, spare).contains(boxes),
+                 qPrintable(where));
+    }
+    void badInputIsSkipped()
+    {
+        REQUIRE_ENGINE();
+        RecognitionPool pool;
+        pool.setCacheFolder({});
+        const QList<OcrJob> jobs = {{0, m_tree.path(QStringLiteral("bad/missing.png"))},
+                                    {1, m_tree.path(QStringLiteral("start.png"))},
+                                    {2, m_tree.path(QStringLiteral("bad/garbage.png"))},
+                                    {3, m_tree.path(QStringLiteral("bad/empty.png"))},
+                                    {4, m_tree.path(QStringLiteral("bad"))}};
+        PoolRun run = runPool(pool, jobs);
+        QCOMPARE(run.results.keys(), QList<int>{1});
+        QCOMPARE(run.summary.total, 5);
+        QCOMPARE(run.summary.recognised, 1);
+        QCOMPARE(run.lastDone, 5);
+        QMap<int, QString> reasons;
+        for (const OcrSkip& skip : run.summary.skipped)
+            reasons.insert(skip.row, skip.reason);
+        QCOMPARE(reasons.values(),
+                 (QStringList{"could not read missing.png", "could not read garbage.png",
+                              "empty.png is empty", "could not read bad"}));
+        const QString message = run.summary.message();
+        QVERIFY2(message.startsWith(QStringLiteral("1 recognised, 4 skipped: could not")) &&
+                     message.endsWith(QStringLiteral("; 1 more")),
+                 qPrintable(message));
+    }
+    void secondRunComesFromTheCache()
+    {
+        REQUIRE_ENGINE();
+        RecognitionPool pool;
+        pool.setCacheFolder(m_cacheFolder);
+        const PoolRun second = runPool(pool, sampleJobs());
+        QCOMPARE(second.summary.fromCache, kSampleCount);
+        QCOMPARE(second.results, m_first.results);
+        QCOMPARE(second.summary.message(), QStringLiteral("13 recognised"));
+        QCOMPARE(std::pair(m_first.summary.recognised, m_first.lastDone),
+                 std::pair(kSampleCount, kSampleCount));
+    }
+    void damagedCacheEntryIsReadAgain()
+    {
+        REQUIRE_ENGINE();
+        const QString image = m_tree.path(QStringLiteral("newgame.png"));
+        const auto key = OcrCacheKey::of(image, OcrLanguages::kDefault);
+        QVERIFY(key && QFile::exists(QDir(m_cacheFolder).filePath(key->fileName())));
+        QVERIFY(
+            m_tree.writeFile(QStringLiteral("cache/") + key->fileName(), "{\"format\": 1, \"pa"));
+        RecognitionPool pool;
+        pool.setCacheFolder(m_cacheFolder);
+        const PoolRun run = runPool(pool, {{6, image}});
+        QCOMPARE(run.summary.fromCache, 0);
+        QCOMPARE(run.results.value(6), m_first.results.value(6));
+        QCOMPARE(OcrCache(m_cacheFolder).find(*key), m_first.results.value(6));
+    }
+    void cacheEntryRejects_data()
+    {
+        // A good entry, with "from" replaced by "to".
+        QTest::addColumn<QByteArray>("from");
+        QTest::addColumn<QByteArray>("to");
+        QTest::newRow("good") << QByteArray() << QByteArray();
+        QTest::newRow("cut short") << QByteArray("}]") << QByteArray();
+        QTest::newRow("box outside") << QByteArray("[1,2,") << QByteArray("[-5,2,");
+        QTest::newRow("confidence 120") << QByteArray("91.5") << QByteArray("120");
+        QTest::newRow("no lines") << QByteArray("\"lines\"") << QByteArray("\"lineup\"");
+        QTest::newRow("another image") << QByteArray("a.png") << QByteArray("b.png");
+        QTest::newRow("another size") << QByteArray("\"10\"") << QByteArray("\"11\"");
+    }
+    void cacheEntryRejects()
+    {
+        QFETCH(QByteArray, from);
+        QFETCH(QByteArray, to);
+        const OcrCacheKey key{QStringLiteral("/art/a.png"), 10, 20, QStringLiteral("eng"),
+                              OcrEngine::recipe()};
+        const OcrResult written{{{QStringLiteral("Start"), QRect(1, 2, 30, 10), 91.5}}};
+        QBuffer buffer;
+        buffer.open(QIODevice::WriteOnly);
+        QVERIFY(OcrCache::writeEntry(buffer, key, written, nullptr));
+        QByteArray bytes = buffer.data();
+        QVERIFY(from.isEmpty() || bytes.contains(from));
+        bytes.replace(from, to);
+        QBuffer reading(&bytes);
+        reading.open(QIODevice::ReadOnly);
+        OcrResult read;
+        QString error;
+        const bool readable = from.isEmpty();
+        QCOMPARE(OcrCache::readEntry(reading, key, read, &error), readable);
+        QCOMPARE(read, readable ? written : OcrResult{});
+        QCOMPARE(error.isEmpty(), readable);
+    }
+    void cancelKeepsResultsSoFar_data()
+    {
+        QTest::addColumn<bool>("atOnce");
+        QTest::newRow("at once") << true;
+        QTest::newRow("after the first result") << false;
+    }
+    void cancelKeepsResultsSoFar()
+    {
+        REQUIRE_ENGINE();
+        QFETCH(bool, atOnce);
+        RecognitionPool pool;
+        pool.setCacheFolder({});
+        pool.setWorkerCount(2);
+        const auto cancel = [&] { pool.cancel(); };
+        const PoolRun run =
+            atOnce ? runPool(pool, sampleJobs(), {}, cancel) : runPool(pool, sampleJobs(), cancel);
+        QVERIFY(run.summary.cancelled);
+        // At once, each worker ends with the image it had taken, if any.
+        const qsizetype least = atOnce ? 0 : 1;
+        const qsizetype most = atOnce ? pool.workerCount() : kSampleCount - 1;
+        QVERIFY2(run.results.size() >= least && run.results.size() <= most,
+                 qPrintable(QString::number(run.results.size())));
+        QCOMPARE(run.summary.recognised, run.results.size());
+        QCOMPARE(run.lastDone, run.results.size());
+        QVERIFY(!pool.isRunning());
+        QVERIFY(run.summary.message().endsWith(QStringLiteral("of 13, cancelled")));
+    }
+    void unavailableLanguageSkipsEveryImage()
+    {
+        RecognitionPool pool;
+        pool.setCacheFolder({});
+        pool.setLanguages(QStringLiteral("zzz"));
+        const PoolRun run = runPool(pool, {{0, m_tree.path(QStringLiteral("start.png"))},
+                                           {1, m_tree.path(QStringLiteral("map.jpg"))}});
+        QCOMPARE(run.summary.recognised, 0);
+        QCOMPARE(run.summary.skipped.size(), 2);
+        QVERIFY2(run.summary.skipped.at(0).reason.contains(QStringLiteral("unavailable")),
+                 qPrintable(run.summary.skipped.at(0).reason));
+        OcrEngine engine(QStringLiteral("zzz"));
+        QVERIFY(!engine.isAvailable() && !engine.recognise(QImage(40, 40, QImage::Format_RGB32)));
+    }
+    void preparation()
+    {
+        // A small transparent label: flattened on white and enlarged.
+        QImage small(20, 10, QImage::Format_ARGB32);
+        small.fill(Qt::transparent);
+        small.setPixel(5, 5, qRgba(0, 0, 0, 255));
+        OcrPreprocess::Prepared prepared = OcrPreprocess::prepare(small);
+        QCOMPARE(prepared.gray.format(), QImage::Format_Grayscale8);
+        QCOMPARE(prepared.gray.size(), QSize(60, 30));
+        QCOMPARE(prepared.scale, OcrPreprocess::kUpscale);
+        QCOMPARE(qGray(prepared.gray.pixel(0, 0)), 255);
+        QVERIFY(qGray(prepared.gray.pixel(16, 16)) < 128);
+        QVERIFY(!prepared.darkBackground);
+        // Boxes map back covering every pixel, clamped to the image.
+        const auto back = [&](const QRect& box) {
+            return OcrPreprocess::toOriginal(box, prepared);
+        };
+        QCOMPARE((QList<QRect>{back({15, 15, 3, 3}), back({16, 14, 4, 4}), back({50, 20, 30, 30})}),
+                 (QList<QRect>{{5, 5, 1, 1}, {5, 4, 2, 2}, {16, 6, 4, 4}}));
+        // Tall dark art stays its size and is known for light text.
+        QImage panel(80, 40, QImage::Format_RGB32);
+        panel.fill(QColor(20, 30, 50));
+        prepared = OcrPreprocess::prepare(panel);
+        QCOMPARE(prepared.scale, 1);
+        QCOMPARE(prepared.gray.size(), panel.size());
+        QVERIFY(prepared.darkBackground);
+        QCOMPARE(qGray(OcrPreprocess::inverted(prepared.gray).pixel(3, 3)),
+                 255 - qGray(prepared.gray.pixel(3, 3)));
+        // A frame round the art goes, with what touches it; a letter inside
+        // stays, and so do shapes at the edge that span less than the image.
+        for (const bool framed : {true, false}) {
+            QImage art(60, 30, QImage::Format_RGB32);
+            art.fill(Qt::white);
+            QPainter painter(&art);
+            if (framed) {
+                painter.setPen(QPen(Qt::black, 4));
+                painter.drawRect(art.rect());
+            }
+            painter.fillRect(20, 10, 10, 10, Qt::black);
+            painter.fillRect(0, 12, 12, 4, Qt::black);
+            painter.fillRect(40, 0, 4, 30, Qt::black);
+            painter.end();
+            QImage gray = art.convertToFormat(QImage::Format_Grayscale8);
+            OcrPreprocess::clearFrame(gray);
+            const int edge = framed ? 255 : 0;
+            QCOMPARE((QList<int>{qGray(gray.pixel(30, 1)), qGray(gray.pixel(8, 14)),
+                                 qGray(gray.pixel(42, 15)), qGray(gray.pixel(25, 15))}),
+                     (QList<int>{255, edge, edge, 0}));
+        }
+    }
+    void languages()
+    {
+        TempTree data;
+        QVERIFY(data.writeFile(QStringLiteral("tessdata/xyz.traineddata"), "x"));
+        QVERIFY(data.writeFile(QStringLiteral("tessdata/osd.traineddata"), "x"));
+        QVERIFY(data.writeFile(QStringLiteral("tessdata/no good.traineddata"), "x"));
+        const QByteArray before = qgetenv("TESSDATA_PREFIX");
+        qputenv("TESSDATA_PREFIX", QFile::encodeName(data.path(QString())));
+        const QString folder = QDir(data.path(QStringLiteral("tessdata"))).canonicalPath();
+        QCOMPARE(OcrLanguages::searchFolders().value(0), folder);
+        const QStringList available = OcrLanguages::available();
+        QVERIFY(available.contains(QStringLiteral("xyz")) &&
+                !available.contains(QStringLiteral("osd")) &&
+                !available.contains(QStringLiteral("no good")));
+        QCOMPARE(OcrLanguages::folderFor(QStringLiteral("xyz")), folder);
+        QCOMPARE(OcrLanguages::folderFor(QStringLiteral("xyz+qqq")), QString());
+        if (before.isEmpty())
+            qunsetenv("TESSDATA_PREFIX");
+        else
+            qputenv("TESSDATA_PREFIX", before);
+        QCOMPARE(OcrLanguages::codes(QStringLiteral("eng+deu")),
+                 (QStringList{QStringLiteral("eng"), QStringLiteral("deu")}));
+        QVERIFY(OcrLanguages::codes(QStringLiteral("../eng")).isEmpty() &&
+                OcrLanguages::codes(QStringLiteral("eng+")).isEmpty());
+        QCOMPARE(OcrLanguages::chosen(), OcrLanguages::kDefault);
+        QVERIFY(OcrLanguages::setChosen(QStringLiteral("eng+deu")));
+        QVERIFY(!OcrLanguages::setChosen(QStringLiteral("eng/deu")));
+        QCOMPARE(OcrLanguages::chosen(), QStringLiteral("eng+deu"));
+        QVERIFY(OcrLanguages::setChosen(OcrLanguages::kDefault));
+    }
+    void applyToRows_data()
+    {
+        QTest::addColumn<bool>("replace");
+        QTest::addColumn<bool>("perLine");
+        QTest::addColumn<double>("threshold");
+        QTest::addColumn<QList<OcrRowText>>("expected");
+        const QString joined = QStringLiteral("Quit to Desktop Are you sure");
+        const QString split = QStringLiteral("Quit to Desktop | Are you sure");
+        QTest::newRow("defaults") << false << false << 60.0
+                                  << QList<OcrRowText>{{0, joined, false},
+                                                       {3, QStringLiteral("OK"), true}};
+        QTest::newRow("replace, one row per line")
+            << true << true << 60.0
+            << QList<OcrRowText>{{0, split, false},
+                                 {1, QStringLiteral("Start"), false},
+                                 {3, QStringLiteral("OK"), true}};
+        QTest::newRow("threshold 90")
+            << false << false << 90.0
+            << QList<OcrRowText>{{0, joined, true}, {3, QStringLiteral("OK"), true}};
+    }
+    void applyToRows()
+    {
+        QFETCH(bool, replace);
+        QFETCH(bool, perLine);
+        QFETCH(double, threshold);
+        QFETCH(QList<OcrRowText>, expected);
+        const std::vector<ImageListRow> rows = {
+            {QStringLiteral("quit.png"), {}, {}, false},
+            {QStringLiteral("start.png"), QStringLiteral("Go"), {}, true},
+            {QStringLiteral("blank.png"), {}, {}, false},
+            {QStringLiteral("ok.png"), {}, {}, false}};
+        const QMap<int, OcrResult> results = {
+            {0,
+             {{{QStringLiteral("Quit to Desktop"), QRect(0, 0, 90, 20), 95},
+               {QStringLiteral("Are you sure"), QRect(0, 24, 80, 20), 88}}}},
+            {1, {{{QStringLiteral("Start"), QRect(0, 0, 40, 20), 92}}}},
+            {2, {}},
+            {3, {{{QStringLiteral("OK"), QRect(0, 0, 20, 20), 41}}}},
+            {7, {{{QStringLiteral("nowhere"), QRect(0, 0, 20, 20), 99}}}},
+        };
+        QCOMPARE(OcrApply::sourceTexts(rows, results, {replace, perLine, threshold}), expected);
+    }
 
 private:
-    QList<OcrJob> sampleJobs() const;
-
+    QList<OcrJob> sampleJobs() const
+    {
+        QList<OcrJob> jobs;
+        for (int i = 0; i < kSampleCount; ++i)
+            jobs.append({i, m_tree.path(QLatin1String(kSamples[i].file))});
+        return jobs;
+    }
     TempTree m_tree;
     QString m_available; // why recognition cannot run here, empty when it can
     QList<QRect> m_ink;
     QString m_cacheFolder;
     PoolRun m_first;
 };
-
-void TestOcr::initTestCase()
-{
-    QCoreApplication::setApplicationName(QStringLiteral("tst_ocr"));
-    m_available = OcrEngine::unavailableReason(OcrLanguages::kDefault);
-    QVERIFY(m_tree.isValid());
-    const QColor dark(32, 32, 40), light(240, 238, 228), panel(28, 48, 72);
-    for (const Sample& sample : kSamples) {
-        const QString file = QLatin1String(sample.file);
-        const bool gif = file.endsWith(QLatin1String(".gif"));
-        LabelArt::Label label = LabelArt::render(QLatin1String(sample.text), sample.pixelSize,
-                                                 sample.lightOnDark ? light : dark,
-                                                 gif                  ? QColor(Qt::transparent)
-                                                 : sample.lightOnDark ? panel
-                                                                      : light);
-        m_ink.append(label.ink);
-        if (sample.lightFrame) {
-            QPainter painter(&label.image);
-            painter.setPen(QPen(light, 6));
-            painter.drawRect(label.image.rect());
-        }
-        QVERIFY(gif ? m_tree.writeFile(file, LabelArt::gif(label.image))
-                    : label.image.save(m_tree.path(file)));
-    }
-    QVERIFY(m_tree.writeFile(QStringLiteral("bad/garbage.png"), "not an image at all"));
-    QVERIFY(m_tree.writeFile(QStringLiteral("bad/empty.png")));
-    if (!m_available.isEmpty())
-        return;
-    // One run of the pool over the set, checked by the tests that follow.
-    m_cacheFolder = m_tree.path(QStringLiteral("cache"));
-    RecognitionPool pool;
-    pool.setLanguages(OcrLanguages::kDefault);
-    pool.setCacheFolder(m_cacheFolder);
-    pool.setWorkerCount(2);
-    m_first = runPool(pool, sampleJobs());
-}
-
-QList<OcrJob> TestOcr::sampleJobs() const
-{
-    QList<OcrJob> jobs;
-    for (int i = 0; i < kSampleCount; ++i)
-        jobs.append({i, m_tree.path(QLatin1String(kSamples[i].file))});
-    return jobs;
-}
-
-void TestOcr::labels_data()
-{
-    QTest::addColumn<int>("index");
-    for (int i = 0; i < kSampleCount; ++i)
-        QTest::newRow(kSamples[i].file) << i;
-}
-
-void TestOcr::labels()
-{
-    REQUIRE_ENGINE();
-    QFETCH(int, index);
-    QVERIFY(m_first.results.contains(index));
-    const OcrResult result = m_first.results.value(index);
-    const QString expected = QLatin1String(kSamples[index].text);
-    QCOMPARE(normalised(result.text()), normalised(expected));
-    QCOMPARE(result.lines.size(), expected.count(QLatin1Char('\n')) + 1);
-    const QImage image(m_tree.path(QLatin1String(kSamples[index].file)));
-    for (const OcrLine& line : result.lines) {
-        QVERIFY2(image.rect().contains(line.box), qPrintable(line.text));
-        QVERIFY(line.confidence > 0 && line.confidence <= 100);
-    }
-    // Around the text: covering its ink, with little to spare.
-    const QRect boxes = unitedBoxes(result);
-    const QRect ink = m_ink.at(index);
-    const int spare = std::max(2, ink.height() / 4);
-    QString where;
-    QDebug(&where) << "lines in" << boxes << "text in" << ink;
-    QVERIFY2(boxes.adjusted(-2, -2, 2, 2).contains(ink) &&
-                 ink.adjusted(-spare, -spare, spare, spare).contains(boxes),
-             qPrintable(where));
-}
-
-void TestOcr::badInputIsSkipped()
-{
-    REQUIRE_ENGINE();
-    RecognitionPool pool;
-    pool.setCacheFolder({});
-    const QList<OcrJob> jobs = {{0, m_tree.path(QStringLiteral("bad/missing.png"))},
-                                {1, m_tree.path(QStringLiteral("start.png"))},
-                                {2, m_tree.path(QStringLiteral("bad/garbage.png"))},
-                                {3, m_tree.path(QStringLiteral("bad/empty.png"))},
-                                {4, m_tree.path(QStringLiteral("bad"))}};
-    PoolRun run = runPool(pool, jobs);
-    QCOMPARE(run.results.keys(), QList<int>{1});
-    QCOMPARE(run.summary.total, 5);
-    QCOMPARE(run.summary.recognised, 1);
-    QCOMPARE(run.lastDone, 5);
-    QCOMPARE(run.summary.skipped.size(), 4);
-    std::sort(run.summary.skipped.begin(), run.summary.skipped.end(),
-              [](const OcrSkip& a, const OcrSkip& b) { return a.row < b.row; });
-    QCOMPARE(run.summary.skipped.at(0).reason, QStringLiteral("could not read missing.png"));
-    QCOMPARE(run.summary.skipped.at(1).reason, QStringLiteral("could not read garbage.png"));
-    QCOMPARE(run.summary.skipped.at(2).reason, QStringLiteral("empty.png is empty"));
-    QCOMPARE(run.summary.skipped.at(3).reason, QStringLiteral("could not read bad"));
-    QVERIFY(run.summary.message().startsWith(QStringLiteral("1 recognised, 4 skipped: could not")));
-    QVERIFY(run.summary.message().endsWith(QStringLiteral("; 1 more")));
-}
-
-void TestOcr::secondRunComesFromTheCache()
-{
-    REQUIRE_ENGINE();
-    RecognitionPool pool;
-    pool.setCacheFolder(m_cacheFolder);
-    const PoolRun second = runPool(pool, sampleJobs());
-    QCOMPARE(second.summary.fromCache, kSampleCount);
-    QCOMPARE(second.results, m_first.results);
-    QCOMPARE(second.summary.message(), QStringLiteral("13 recognised"));
-    QCOMPARE(m_first.summary.recognised, kSampleCount);
-    QCOMPARE(m_first.lastDone, kSampleCount);
-}
-
-void TestOcr::damagedCacheEntryIsReadAgain()
-{
-    REQUIRE_ENGINE();
-    const QString image = m_tree.path(QStringLiteral("newgame.png"));
-    const auto key = OcrCacheKey::of(image, OcrLanguages::kDefault);
-    QVERIFY(key);
-    const QString entry = QDir(m_cacheFolder).filePath(key->fileName());
-    QVERIFY(QFile::exists(entry));
-    QVERIFY(m_tree.writeFile(QStringLiteral("cache/") + key->fileName(), "{\"format\": 1, \"pa"));
-    RecognitionPool pool;
-    pool.setCacheFolder(m_cacheFolder);
-    const PoolRun run = runPool(pool, {{6, image}});
-    QCOMPARE(run.summary.fromCache, 0);
-    QCOMPARE(run.results.value(6), m_first.results.value(6));
-    QCOMPARE(OcrCache(m_cacheFolder).find(*key), m_first.results.value(6));
-}
-
-void TestOcr::cacheEntryRejects_data()
-{
-    // A good entry, with "from" replaced by "to".
-    QTest::addColumn<QByteArray>("from");
-    QTest::addColumn<QByteArray>("to");
-    QTest::newRow("good") << QByteArray() << QByteArray();
-    QTest::newRow("cut short") << QByteArray("}]") << QByteArray();
-    QTest::newRow("box outside") << QByteArray("[1,2,") << QByteArray("[-5,2,");
-    QTest::newRow("confidence 120") << QByteArray("91.5") << QByteArray("120");
-    QTest::newRow("no lines") << QByteArray("\"lines\"") << QByteArray("\"lineup\"");
-    QTest::newRow("another image") << QByteArray("a.png") << QByteArray("b.png");
-    QTest::newRow("another size") << QByteArray("\"10\"") << QByteArray("\"11\"");
-}
-
-void TestOcr::cacheEntryRejects()
-{
-    QFETCH(QByteArray, from);
-    QFETCH(QByteArray, to);
-    const OcrCacheKey key{QStringLiteral("/art/a.png"), 10, 20, QStringLiteral("eng"),
-                          OcrEngine::recipe()};
-    const OcrResult written{{{QStringLiteral("Start"), QRect(1, 2, 30, 10), 91.5}}};
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    QVERIFY(OcrCache::writeEntry(buffer, key, written, nullptr));
-    QByteArray bytes = buffer.data();
-    QVERIFY(from.isEmpty() || bytes.contains(from));
-    bytes.replace(from, to);
-    QBuffer reading(&bytes);
-    reading.open(QIODevice::ReadOnly);
-    OcrResult read;
-    QString error;
-    const bool readable = from.isEmpty();
-    QCOMPARE(OcrCache::readEntry(reading, key, read, &error), readable);
-    QCOMPARE(read, readable ? written : OcrResult{});
-    QCOMPARE(error.isEmpty(), readable);
-}
-
-void TestOcr::cancelKeepsResultsSoFar_data()
-{
-    QTest::addColumn<bool>("atOnce");
-    QTest::newRow("at once") << true;
-    QTest::newRow("after the first result") << false;
-}
-
-void TestOcr::cancelKeepsResultsSoFar()
-{
-    REQUIRE_ENGINE();
-    QFETCH(bool, atOnce);
-    RecognitionPool pool;
-    pool.setCacheFolder({});
-    pool.setWorkerCount(2);
-    const auto cancel = [&] { pool.cancel(); };
-    const PoolRun run =
-        atOnce ? runPool(pool, sampleJobs(), {}, cancel) : runPool(pool, sampleJobs(), cancel);
-    QVERIFY(run.summary.cancelled);
-    // At once, each worker ends with the image it had taken, if any.
-    const qsizetype least = atOnce ? 0 : 1;
-    const qsizetype most = atOnce ? pool.workerCount() : kSampleCount - 1;
-    QVERIFY2(run.results.size() >= least && run.results.size() <= most,
-             qPrintable(QString::number(run.results.size())));
-    QCOMPARE(run.summary.recognised, run.results.size());
-    QCOMPARE(run.lastDone, run.results.size());
-    QVERIFY(!pool.isRunning());
-    QVERIFY(run.summary.message().endsWith(QStringLiteral("of 13, cancelled")));
-}
-
-void TestOcr::unavailableLanguageSkipsEveryImage()
-{
-    RecognitionPool pool;
-    pool.setCacheFolder({});
-    pool.setLanguages(QStringLiteral("zzz"));
-    const PoolRun run = runPool(pool, {{0, m_tree.path(QStringLiteral("start.png"))},
-                                       {1, m_tree.path(QStringLiteral("map.jpg"))}});
-    QCOMPARE(run.summary.recognised, 0);
-    QCOMPARE(run.summary.skipped.size(), 2);
-    QVERIFY2(run.summary.skipped.at(0).reason.contains(QStringLiteral("unavailable")),
-             qPrintable(run.summary.skipped.at(0).reason));
-    OcrEngine engine(QStringLiteral("zzz"));
-    QVERIFY(!engine.isAvailable());
-    QVERIFY(!engine.recognise(QImage(40, 40, QImage::Format_RGB32)));
-}
-
-void TestOcr::preparation()
-{
-    // A small transparent label: flattened on white and enlarged.
-    QImage small(20, 10, QImage::Format_ARGB32);
-    small.fill(Qt::transparent);
-    small.setPixel(5, 5, qRgba(0, 0, 0, 255));
-    OcrPreprocess::Prepared prepared = OcrPreprocess::prepare(small);
-    QCOMPARE(prepared.gray.format(), QImage::Format_Grayscale8);
-    QCOMPARE(prepared.gray.size(), QSize(60, 30));
-    QCOMPARE(prepared.scale, OcrPreprocess::kUpscale);
-    QCOMPARE(qGray(prepared.gray.pixel(0, 0)), 255);
-    QVERIFY(qGray(prepared.gray.pixel(16, 16)) < 128);
-    QVERIFY(!prepared.darkBackground);
-    // Boxes map back covering every pixel, clamped to the image.
-    QCOMPARE(OcrPreprocess::toOriginal(QRect(15, 15, 3, 3), prepared), QRect(5, 5, 1, 1));
-    QCOMPARE(OcrPreprocess::toOriginal(QRect(16, 14, 4, 4), prepared), QRect(5, 4, 2, 2));
-    QCOMPARE(OcrPreprocess::toOriginal(QRect(50, 20, 30, 30), prepared), QRect(16, 6, 4, 4));
-    // Tall dark art stays its size and is known for light text.
-    QImage panel(80, 40, QImage::Format_RGB32);
-    panel.fill(QColor(20, 30, 50));
-    prepared = OcrPreprocess::prepare(panel);
-    QCOMPARE(prepared.scale, 1);
-    QCOMPARE(prepared.gray.size(), panel.size());
-    QVERIFY(prepared.darkBackground);
-    QCOMPARE(qGray(OcrPreprocess::inverted(prepared.gray).pixel(3, 3)),
-             255 - qGray(prepared.gray.pixel(3, 3)));
-    // A frame round the art goes, with what touches it; a letter inside
-    // stays, and so do shapes at the edge that span less than the image.
-    for (const bool framed : {true, false}) {
-        QImage art(60, 30, QImage::Format_RGB32);
-        art.fill(Qt::white);
-        QPainter painter(&art);
-        if (framed) {
-            painter.setPen(QPen(Qt::black, 4));
-            painter.drawRect(art.rect());
-        }
-        painter.fillRect(20, 10, 10, 10, Qt::black);
-        painter.fillRect(0, 12, 12, 4, Qt::black);
-        painter.fillRect(40, 0, 4, 30, Qt::black);
-        painter.end();
-        QImage gray = art.convertToFormat(QImage::Format_Grayscale8);
-        OcrPreprocess::clearFrame(gray);
-        const int edge = framed ? 255 : 0;
-        QCOMPARE(qGray(gray.pixel(30, 1)), 255);
-        QCOMPARE(qGray(gray.pixel(8, 14)), edge);
-        QCOMPARE(qGray(gray.pixel(42, 15)), edge);
-        QCOMPARE(qGray(gray.pixel(25, 15)), 0);
-    }
-}
-
-void TestOcr::languages()
-{
-    TempTree data;
-    QVERIFY(data.writeFile(QStringLiteral("tessdata/xyz.traineddata"), "x"));
-    QVERIFY(data.writeFile(QStringLiteral("tessdata/osd.traineddata"), "x"));
-    QVERIFY(data.writeFile(QStringLiteral("tessdata/no good.traineddata"), "x"));
-    const QByteArray before = qgetenv("TESSDATA_PREFIX");
-    qputenv("TESSDATA_PREFIX", QFile::encodeName(data.path(QString())));
-    const QString folder = QDir(data.path(QStringLiteral("tessdata"))).canonicalPath();
-    QCOMPARE(OcrLanguages::searchFolders().value(0), folder);
-    const QStringList available = OcrLanguages::available();
-    QVERIFY(available.contains(QStringLiteral("xyz")));
-    QVERIFY(!available.contains(QStringLiteral("osd")));
-    QVERIFY(!available.contains(QStringLiteral("no good")));
-    QCOMPARE(OcrLanguages::folderFor(QStringLiteral("xyz")), folder);
-    QCOMPARE(OcrLanguages::folderFor(QStringLiteral("xyz+qqq")), QString());
-    if (before.isEmpty())
-        qunsetenv("TESSDATA_PREFIX");
-    else
-        qputenv("TESSDATA_PREFIX", before);
-
-    QCOMPARE(OcrLanguages::codes(QStringLiteral("eng+deu")),
-             (QStringList{QStringLiteral("eng"), QStringLiteral("deu")}));
-    QVERIFY(OcrLanguages::codes(QStringLiteral("../eng")).isEmpty());
-    QVERIFY(OcrLanguages::codes(QStringLiteral("eng+")).isEmpty());
-    QCOMPARE(OcrLanguages::chosen(), OcrLanguages::kDefault);
-    QVERIFY(OcrLanguages::setChosen(QStringLiteral("eng+deu")));
-    QVERIFY(!OcrLanguages::setChosen(QStringLiteral("eng/deu")));
-    QCOMPARE(OcrLanguages::chosen(), QStringLiteral("eng+deu"));
-    QVERIFY(OcrLanguages::setChosen(OcrLanguages::kDefault));
-}
-
-void TestOcr::applyToRows_data()
-{
-    QTest::addColumn<bool>("replace");
-    QTest::addColumn<bool>("perLine");
-    QTest::addColumn<double>("threshold");
-    QTest::addColumn<QList<OcrRowText>>("expected");
-    const QString joined = QStringLiteral("Quit to Desktop Are you sure");
-    const QString split = QStringLiteral("Quit to Desktop | Are you sure");
-    QTest::newRow("defaults") << false << false << 60.0
-                              << QList<OcrRowText>{{0, joined, false},
-                                                   {3, QStringLiteral("OK"), true}};
-    QTest::newRow("replace, one row per line")
-        << true << true << 60.0
-        << QList<OcrRowText>{{0, split, false},
-                             {1, QStringLiteral("Start"), false},
-                             {3, QStringLiteral("OK"), true}};
-    QTest::newRow("threshold 90") << false << false << 90.0
-                                  << QList<OcrRowText>{{0, joined, true},
-                                                       {3, QStringLiteral("OK"), true}};
-}
-
-void TestOcr::applyToRows()
-{
-    QFETCH(bool, replace);
-    QFETCH(bool, perLine);
-    QFETCH(double, threshold);
-    QFETCH(QList<OcrRowText>, expected);
-    const std::vector<ImageListRow> rows = {
-        {QStringLiteral("quit.png"), {}, {}, false},
-        {QStringLiteral("start.png"), QStringLiteral("Go"), {}, true},
-        {QStringLiteral("blank.png"), {}, {}, false},
-        {QStringLiteral("ok.png"), {}, {}, false}};
-    const QMap<int, OcrResult> results = {
-        {0,
-         {{{QStringLiteral("Quit to Desktop"), QRect(0, 0, 90, 20), 95},
-           {QStringLiteral("Are you sure"), QRect(0, 24, 80, 20), 88}}}},
-        {1, {{{QStringLiteral("Start"), QRect(0, 0, 40, 20), 92}}}},
-        {2, {}},
-        {3, {{{QStringLiteral("OK"), QRect(0, 0, 20, 20), 41}}}},
-        {7, {{{QStringLiteral("nowhere"), QRect(0, 0, 20, 20), 99}}}},
-    };
-    QCOMPARE(OcrApply::sourceTexts(rows, results, {replace, perLine, threshold}), expected);
-}
 
 QTEST_MAIN(TestOcr)
 #include "tst_ocr.moc"

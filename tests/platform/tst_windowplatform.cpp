@@ -88,7 +88,6 @@ private Q_SLOTS:
         QObject plain;
         QVERIFY(IsWindow(hwndOf(&plain)));
         QCOMPARE(widgetOf(hwndOf(&plain)), nullptr);
-
         Hwnd dead = 0;
         {
             const auto gone = std::make_unique<QWidget>();
@@ -102,7 +101,6 @@ private Q_SLOTS:
             const auto fresh = std::make_unique<QWidget>();
             QVERIFY(hwndOf(fresh.get()) > dead);
         }
-
         // A live object of another thread is not ours to message or time.
         QThread thread;
         auto foreign = std::make_unique<QObject>();
@@ -113,7 +111,6 @@ private Q_SLOTS:
         QCOMPARE(SendMessage(hf, WM_USER, 1, 2), 0);
         QCOMPARE(SetTimer(hf, 1, 5, &recordTick), 0u);
     }
-
     void destroyListenersAreToldLastFirstWhileTheHandleLives()
     {
         QStringList log;
@@ -130,26 +127,22 @@ private Q_SLOTS:
         addDestroyListener(hc, &third);
         removeDestroyListener(hc, &removed);
         third.then = [&] { removeDestroyListener(hc, &second); };
-
         parent.reset(); // the child goes with its parent
         QCOMPARE(log, (QStringList{"third live widget", "first live widget"}));
         QVERIFY(!IsWindow(hc));
         addDestroyListener(hc, &first); // dead handle: nothing to listen to
     }
-
     void qtEventsBecomeMessages()
     {
         QWidget top;
         top.move(100, 200);
         auto* child = new QWidget(&top);
-
         QMouseEvent move(QEvent::MouseMove, QPointF(3, 4), QPointF(103, 204), Qt::NoButton,
                          Qt::LeftButton, Qt::ShiftModifier | Qt::ControlModifier);
         QCOMPARE(
             mapped(child, &move),
             (QList<Message>{{WM_NCHITTEST, 0, makeLParam(103, 204)},
                             {WM_MOUSEMOVE, MK_LBUTTON | MK_SHIFT | MK_CONTROL, makeLParam(3, 4)}}));
-
         QMouseEvent press(QEvent::MouseButtonPress, QPointF(-2, 7), QPointF(98, 207),
                           Qt::RightButton, Qt::RightButton, Qt::NoModifier);
         const QList<Message> pressed = mapped(child, &press);
@@ -158,7 +151,6 @@ private Q_SLOTS:
                                  {WM_RBUTTONDOWN, MK_RBUTTON, makeLParam(-2, 7)}}));
         QCOMPARE(xFromLParam(pressed[1].lParam), -2);
         QCOMPARE(yFromLParam(makeLParam(0, -300)), -300);
-
         QMouseEvent release(QEvent::MouseButtonRelease, QPointF(5, 6), QPointF(0, 0),
                             Qt::MiddleButton, Qt::NoButton, Qt::NoModifier);
         QCOMPARE(mapped(child, &release), (QList<Message>{{WM_MBUTTONUP, 0, makeLParam(5, 6)}}));
@@ -169,7 +161,6 @@ private Q_SLOTS:
                          Qt::BackButton, Qt::NoModifier);
         QCOMPARE(mapped(child, &back),
                  (QList<Message>{{kQtEventMessage + QEvent::MouseButtonPress, 0, 0}}));
-
         QPaintEvent paint(QRect(0, 0, 5, 5));
         QCOMPARE(mapped(child, &paint), (QList<Message>{{WM_PAINT, 0, 0}}));
         QResizeEvent resize(QSize(10, 10), QSize(5, 5));
@@ -179,7 +170,6 @@ private Q_SLOTS:
         WindowMessageEvent sent(WM_USER + 5, 6, 7);
         QCOMPARE(mapped(child, &sent), (QList<Message>{{WM_USER + 5, 6, 7}}));
     }
-
     void timersTickUntilKilledReplacedOrTheirWindowEnds()
     {
         AnsweringWidget widget;
@@ -188,13 +178,10 @@ private Q_SLOTS:
         QVERIFY(SetTimer(hwnd, 7, 5, &recordTick) != 0);
         QTRY_VERIFY(g_ticks.size() >= 2);
         const Tick tick = g_ticks.first();
-        QCOMPARE(tick.hwnd, hwnd);
-        QCOMPARE(tick.msg, std::intptr_t(WM_TIMER));
-        QCOMPARE(tick.id, 7);
+        QCOMPARE((QList<std::intptr_t>{tick.hwnd, tick.msg, tick.id}),
+                 (QList<std::intptr_t>{std::intptr_t(hwnd), WM_TIMER, 7}));
         QVERIFY(std::uint32_t(tick.time) - start < 5000u);
-        QVERIFY(KillTimer(hwnd, 7));
-        QVERIFY(!KillTimer(hwnd, 7));
-
+        QVERIFY(KillTimer(hwnd, 7) && !KillTimer(hwnd, 7));
         SetTimer(hwnd, 8, 5, &recordTick);
         SetTimer(hwnd, 8, 5, &killOwnTimer); // replaces the first; kills itself on its first tick
         QVERIFY(SetTimer(hwnd, 9, 5, nullptr) != 0); // no procedure: WM_TIMER to the window

@@ -41,122 +41,105 @@ struct Window {
 class TestPreviewMath : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void scrollMaximum_data();
-    void scrollMaximum();
-    void columnWidthAndPageStep();
-    void layoutScalesFromTheRecord();
-    void zoomSteps_data();
-    void zoomSteps();
-    void fitAndDecodeSizes();
+    void scrollMaximum_data()
+    {
+        QTest::addColumn<double>("picture");
+        QTest::addColumn<int>("maximum");
+        QTest::addColumn<bool>("enabled");
+        // Against the design viewport width, 10695 twips.
+        QTest::newRow("equal widths") << 10695.0 << 0 << true;
+        QTest::newRow("one twip narrower") << 10694.0 << 0 << false;
+        QTest::newRow("3000 wider") << 13695.0 << 25 << true;
+        QTest::newRow("300 wider: 2.5 to even") << 10995.0 << 2 << true;
+        QTest::newRow("420 wider: 3.5 to even") << 11115.0 << 4 << true;
+        QTest::newRow("smaller picture") << 4335.0 << -53 << false;
+        QTest::newRow("beyond 16 bits") << 5.0e6 << 32767 << true;
+    }
+    void scrollMaximum()
+    {
+        QFETCH(double, picture);
+        QFETCH(int, maximum);
+        QFETCH(bool, enabled);
+        QCOMPARE(ScrollMath::ScrollMaximum(picture, 10695), maximum);
+        QCOMPARE(ScrollMath::ScrollEnabled(picture, 10695), enabled);
+    }
+    void columnWidthAndPageStep()
+    {
+        const std::pair<double, int> cases[] = {{10815, 3455},   {21630, 7060}, {10804.5, 3452},
+                                                {10807.5, 3452}, {300, 0},      {1.0e6, 32767}};
+        for (const auto& [listWidth, column] : cases)
+            QCOMPARE(ResizeCode::ColumnWidth(listWidth), column);
+        QCOMPARE(ScrollMath::PageStep(10695), 89);
+        QCOMPARE(ScrollMath::PageStep(0), 1);
+    }
+    void layoutScalesFromTheRecord()
+    {
+        Window w;
+        QCOMPARE(ResizeCode::Controls(w.window), (QList<QWidget*>{w.frame, w.list, w.button}));
+        const QRect design = w.button->geometry();
+        const QRect unnamed = w.unnamed->geometry();
+        ResizeCode::Layout layout;
+        w.resize(12000, 1500);
+        layout.ApplyLayout();
+        w.resize(6000, 3000);
+        layout.RecordLayout(w.window);
+        w.window.setWindowState(Qt::WindowMinimized);
+        w.resize(12000, 1500);
+        layout.ApplyLayout();
+        QCOMPARE(w.button->geometry(), design);
+        // Each control scales in its own container's coordinates.
+        w.window.setWindowState(Qt::WindowNoState);
+        layout.ApplyLayout();
+        QCOMPARE(w.frame->geometry(), twips(240, 60, 6000, 750));
+        QCOMPARE(w.list->geometry(), twips(240, 360, 5400, 300));
+        QCOMPARE(w.button->geometry(), twips(6480, 1200, 2400, 247.5));
+        QCOMPARE(w.unnamed->geometry(), unnamed);
+        // Always from the record: odd sizes leave nothing behind.
+        w.resize(6997, 2689);
+        layout.ApplyLayout();
+        w.resize(6000, 3000);
+        layout.ApplyLayout();
+        QCOMPARE(w.button->geometry(), design);
+        // A control destroyed since is skipped; one added later is left alone.
+        delete w.list;
+        auto* late = named(new QPushButton(&w.window), "Late", twips(600, 600, 600, 600));
+        w.resize(12000, 6000);
+        layout.ApplyLayout();
+        QCOMPARE(w.button->geometry(), twips(6480, 4800, 2400, 990));
+        QCOMPARE(late->geometry(), twips(600, 600, 600, 600));
+    }
+    void zoomSteps_data()
+    {
+        QTest::addColumn<double>("zoom");
+        QTest::addColumn<double>("in");
+        QTest::addColumn<double>("out");
+        QTest::newRow("100%") << 1.0 << 1.25 << 0.75;
+        QTest::newRow("a third") << 1.0 / 3 << 0.5 << 0.25;
+        QTest::newRow("a fit between steps") << 0.8 << 1.0 << 0.75;
+        QTest::newRow("a fit a rounding error off a step") << 0.5 + 1e-12 << 2.0 / 3 << 1.0 / 3;
+        QTest::newRow("800% is the top") << 8.0 << 8.0 << 6.0;
+        QTest::newRow("10% is the bottom") << 0.1 << 0.25 << 0.1;
+        QTest::newRow("a fit under 10%") << 0.04 << 0.1 << 0.04;
+    }
+    void zoomSteps()
+    {
+        QFETCH(double, zoom);
+        QFETCH(double, in);
+        QFETCH(double, out);
+        QCOMPARE(ZoomMath::ZoomIn(zoom), in);
+        QCOMPARE(ZoomMath::ZoomOut(zoom), out);
+    }
+    void fitAndDecodeSizes()
+    {
+        QCOMPARE(ZoomMath::FitFactor(QSize(1200, 600), QSize(700, 200)), 1.0 / 3);
+        QCOMPARE(ZoomMath::FitFactor(QSize(600, 1200), QSize(700, 200)), 1.0 / 6);
+        QCOMPARE(ZoomMath::FitFactor(QSize(200, 100), QSize(700, 200)), 1.0);
+        QCOMPARE(ZoomMath::FitFactor(QSize(100000, 1), QSize(700, 200)), 0.007);
+        QCOMPARE(ZoomMath::ScaledSize(QSize(100000, 1), 0.007), QSize(700, 1));
+        QCOMPARE(ZoomMath::DecodeSize(QSize(1200, 600), 1.0 / 3), QSize(400, 200));
+        QCOMPARE(ZoomMath::DecodeSize(QSize(1200, 600), 4.0), QSize(1200, 600));
+    }
 };
-
-void TestPreviewMath::scrollMaximum_data()
-{
-    QTest::addColumn<double>("picture");
-    QTest::addColumn<int>("maximum");
-    QTest::addColumn<bool>("enabled");
-    // Against the design viewport width, 10695 twips.
-    QTest::newRow("equal widths") << 10695.0 << 0 << true;
-    QTest::newRow("one twip narrower") << 10694.0 << 0 << false;
-    QTest::newRow("3000 wider") << 13695.0 << 25 << true;
-    QTest::newRow("300 wider: 2.5 to even") << 10995.0 << 2 << true;
-    QTest::newRow("420 wider: 3.5 to even") << 11115.0 << 4 << true;
-    QTest::newRow("smaller picture") << 4335.0 << -53 << false;
-    QTest::newRow("beyond 16 bits") << 5.0e6 << 32767 << true;
-}
-
-void TestPreviewMath::scrollMaximum()
-{
-    QFETCH(double, picture);
-    QFETCH(int, maximum);
-    QFETCH(bool, enabled);
-    QCOMPARE(ScrollMath::ScrollMaximum(picture, 10695), maximum);
-    QCOMPARE(ScrollMath::ScrollEnabled(picture, 10695), enabled);
-}
-
-void TestPreviewMath::columnWidthAndPageStep()
-{
-    const std::pair<double, int> cases[] = {{10815, 3455},   {21630, 7060}, {10804.5, 3452},
-                                            {10807.5, 3452}, {300, 0},      {1.0e6, 32767}};
-    for (const auto& [listWidth, column] : cases)
-        QCOMPARE(ResizeCode::ColumnWidth(listWidth), column);
-    QCOMPARE(ScrollMath::PageStep(10695), 89);
-    QCOMPARE(ScrollMath::PageStep(0), 1);
-}
-
-void TestPreviewMath::layoutScalesFromTheRecord()
-{
-    Window w;
-    QCOMPARE(ResizeCode::Controls(w.window), (QList<QWidget*>{w.frame, w.list, w.button}));
-    const QRect design = w.button->geometry();
-    const QRect unnamed = w.unnamed->geometry();
-    ResizeCode::Layout layout;
-    w.resize(12000, 1500);
-    layout.ApplyLayout();
-    w.resize(6000, 3000);
-    layout.RecordLayout(w.window);
-    w.window.setWindowState(Qt::WindowMinimized);
-    w.resize(12000, 1500);
-    layout.ApplyLayout();
-    QCOMPARE(w.button->geometry(), design);
-
-    // Each control scales in its own container's coordinates.
-    w.window.setWindowState(Qt::WindowNoState);
-    layout.ApplyLayout();
-    QCOMPARE(w.frame->geometry(), twips(240, 60, 6000, 750));
-    QCOMPARE(w.list->geometry(), twips(240, 360, 5400, 300));
-    QCOMPARE(w.button->geometry(), twips(6480, 1200, 2400, 247.5));
-    QCOMPARE(w.unnamed->geometry(), unnamed);
-
-    // Always from the record: odd sizes leave nothing behind.
-    w.resize(6997, 2689);
-    layout.ApplyLayout();
-    w.resize(6000, 3000);
-    layout.ApplyLayout();
-    QCOMPARE(w.button->geometry(), design);
-
-    // A control destroyed since is skipped; one added later is left alone.
-    delete w.list;
-    auto* late = named(new QPushButton(&w.window), "Late", twips(600, 600, 600, 600));
-    w.resize(12000, 6000);
-    layout.ApplyLayout();
-    QCOMPARE(w.button->geometry(), twips(6480, 4800, 2400, 990));
-    QCOMPARE(late->geometry(), twips(600, 600, 600, 600));
-}
-
-void TestPreviewMath::zoomSteps_data()
-{
-    QTest::addColumn<double>("zoom");
-    QTest::addColumn<double>("in");
-    QTest::addColumn<double>("out");
-    QTest::newRow("100%") << 1.0 << 1.25 << 0.75;
-    QTest::newRow("a third") << 1.0 / 3 << 0.5 << 0.25;
-    QTest::newRow("a fit between steps") << 0.8 << 1.0 << 0.75;
-    QTest::newRow("a fit a rounding error off a step") << 0.5 + 1e-12 << 2.0 / 3 << 1.0 / 3;
-    QTest::newRow("800% is the top") << 8.0 << 8.0 << 6.0;
-    QTest::newRow("10% is the bottom") << 0.1 << 0.25 << 0.1;
-    QTest::newRow("a fit under 10%") << 0.04 << 0.1 << 0.04;
-}
-
-void TestPreviewMath::zoomSteps()
-{
-    QFETCH(double, zoom);
-    QFETCH(double, in);
-    QFETCH(double, out);
-    QCOMPARE(ZoomMath::ZoomIn(zoom), in);
-    QCOMPARE(ZoomMath::ZoomOut(zoom), out);
-}
-
-void TestPreviewMath::fitAndDecodeSizes()
-{
-    QCOMPARE(ZoomMath::FitFactor(QSize(1200, 600), QSize(700, 200)), 1.0 / 3);
-    QCOMPARE(ZoomMath::FitFactor(QSize(600, 1200), QSize(700, 200)), 1.0 / 6);
-    QCOMPARE(ZoomMath::FitFactor(QSize(200, 100), QSize(700, 200)), 1.0);
-    QCOMPARE(ZoomMath::FitFactor(QSize(100000, 1), QSize(700, 200)), 0.007);
-    QCOMPARE(ZoomMath::ScaledSize(QSize(100000, 1), 0.007), QSize(700, 1));
-    QCOMPARE(ZoomMath::DecodeSize(QSize(1200, 600), 1.0 / 3), QSize(400, 200));
-    QCOMPARE(ZoomMath::DecodeSize(QSize(1200, 600), 4.0), QSize(1200, 600));
-}
 
 QTEST_MAIN(TestPreviewMath)
 #include "tst_previewmath.moc"

@@ -42,47 +42,43 @@ void editAndWait(const QString& root)
 class TestRecovery : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void restoresWhatAKilledRunLeft();
+    void restoresWhatAKilledRunLeft()
+    {
+        TempTree tree;
+        for (const char* file : {"a.png", "b.png", "sub/c.gif"})
+            QVERIFY(tree.writeFile(QString::fromUtf8(file), "x"));
+        QTemporaryDir home;
+        qputenv("XDG_DATA_HOME", home.path().toLocal8Bit());
+        QProcess child;
+        child.start(QCoreApplication::applicationFilePath(),
+                    {QLatin1String(kChildFlag), tree.root()});
+        QVERIFY(child.waitForReadyRead(20000));
+        QCOMPARE(child.readAllStandardOutput(), QByteArray("ready\n"));
+        child.kill(); // SIGKILL: no clean exit, no chance to clear anything
+        QVERIFY(child.waitForFinished());
+        FakePlatform platform;
+        platform.answerNextQuestion(QStringLiteral("Restore"));
+        Form1 form;
+        form.restoreUnsavedWork();
+        QCOMPARE(platform.questions.size(), 1);
+        QVERIFY(platform.questions.first().text.startsWith(
+            QStringLiteral("Restore the unsaved work from ")));
+        const std::vector<ImageListRow> expected{
+            {QStringLiteral("a.png"), QStringLiteral("Start; \u00e9t\u00e9 \U0001F600"), {}, false},
+            {QStringLiteral("a.png"), QStringLiteral("second line"), {}, false},
+            {QStringLiteral("b.png"), {}, QStringLiteral("Ende"), true},
+            {QDir::toNativeSeparators(QStringLiteral("sub/c.gif")), {}, {}, false}};
+        QCOMPARE(form.imageList()->imageListModel()->rows(), expected);
+        QCOMPARE(ImageCount::value(), 4);
+        QCOMPARE(form.textFolder()->text(), tree.root());
+        QCOMPARE(form.windowTitle(), QStringLiteral("Vemarill - untitled *"));
+        // Offered once: a second start finds nothing to restore.
+        form.recovery()->flush();
+        Form1 second;
+        second.restoreUnsavedWork();
+        QCOMPARE(platform.questions.size(), 1);
+    }
 };
-
-void TestRecovery::restoresWhatAKilledRunLeft()
-{
-    TempTree tree;
-    for (const char* file : {"a.png", "b.png", "sub/c.gif"})
-        QVERIFY(tree.writeFile(QString::fromUtf8(file), "x"));
-    QTemporaryDir home;
-    qputenv("XDG_DATA_HOME", home.path().toLocal8Bit());
-
-    QProcess child;
-    child.start(QCoreApplication::applicationFilePath(), {QLatin1String(kChildFlag), tree.root()});
-    QVERIFY(child.waitForReadyRead(20000));
-    QCOMPARE(child.readAllStandardOutput(), QByteArray("ready\n"));
-    child.kill(); // SIGKILL: no clean exit, no chance to clear anything
-    QVERIFY(child.waitForFinished());
-
-    FakePlatform platform;
-    platform.answerNextQuestion(QStringLiteral("Restore"));
-    Form1 form;
-    form.restoreUnsavedWork();
-    QCOMPARE(platform.questions.size(), 1);
-    QVERIFY(platform.questions.first().text.startsWith(
-        QStringLiteral("Restore the unsaved work from ")));
-    const std::vector<ImageListRow> expected{
-        {QStringLiteral("a.png"), QStringLiteral("Start; \u00e9t\u00e9 \U0001F600"), {}, false},
-        {QStringLiteral("a.png"), QStringLiteral("second line"), {}, false},
-        {QStringLiteral("b.png"), {}, QStringLiteral("Ende"), true},
-        {QDir::toNativeSeparators(QStringLiteral("sub/c.gif")), {}, {}, false}};
-    QCOMPARE(form.imageList()->imageListModel()->rows(), expected);
-    QCOMPARE(ImageCount::value(), 4);
-    QCOMPARE(form.textFolder()->text(), tree.root());
-    QCOMPARE(form.windowTitle(), QStringLiteral("Vemarill - untitled *"));
-
-    // Offered once: a second start finds nothing to restore.
-    form.recovery()->flush();
-    Form1 second;
-    second.restoreUnsavedWork();
-    QCOMPARE(platform.questions.size(), 1);
-}
 
 int main(int argc, char* argv[])
 {
