@@ -58,6 +58,24 @@ private Q_SLOTS:
         model.setAllChecked(0, false);
         QVERIFY(model.isChecked(0));
     }
+    void handsOutRowsWithoutCopyingThem()
+    {
+        ImageListModel model;
+        model.setRows({{QStringLiteral("a.png"), {}, {}, false}});
+        const SharedRows taken = model.sharedRows();
+        QCOMPARE(&taken.get(), &model.rows());
+        // Every kind of change leaves what was taken as it was.
+        model.setText(0, ImageListModel::SourceText, QStringLiteral("OK"));
+        model.setChecked(0, true);
+        model.appendRow(QStringLiteral("b.png"));
+        model.removeRow(0);
+        QCOMPARE(rowTexts(taken.get()), QStringList{"a.png|||"});
+        QCOMPARE(rowTexts(model.rows()), QStringList{"b.png|||"});
+        // Unshared rows are changed in place.
+        const ImageListRow* first = &model.row(0);
+        model.setText(0, ImageListModel::TargetText, QStringLiteral("Vale"));
+        QCOMPARE(&model.row(0), first);
+    }
 };
 
 QTEST_GUILESS_MAIN(TestImageListModel)
