@@ -614,10 +614,6 @@ Siehe &quot;vemarill %1 --help&quot;.</translation>
         <translation>Die markierten Zeilen in eine Webseite schreiben</translation>
     </message>
     <message>
-        <source>About</source>
-        <translation>Über</translation>
-    </message>
-    <message>
         <source>Show the program&apos;s version</source>
         <translation>Die Version des Programms anzeigen</translation>
     </message>

@@ -614,10 +614,6 @@ líneas &quot;Name;;;&quot; (o en el formato que indica la extensión de -o o --
         <translation>Escribir las filas marcadas en una página web</translation>
     </message>
     <message>
-        <source>About</source>
-        <translation>Acerca de</translation>
-    </message>
-    <message>
         <source>Show the program&apos;s version</source>
         <translation>Mostrar la versión del programa</translation>
     </message>

@@ -31,6 +31,23 @@ std::optional<int> parse(QCommandLineParser& parser, const QStringList& argument
     return std::nullopt;
 }
 
+QCommandLineOption addListArguments(QCommandLineParser& parser, const QString& command,
+                                    const QString& description)
+{
+    parser.setApplicationDescription(description);
+    parser.addPositionalArgument(command,
+                                 QCoreApplication::translate("CommandLine", "The command."));
+    parser.addPositionalArgument(
+        QStringLiteral("LIST"),
+        QCoreApplication::translate("CommandLine", "A list file (or CSV, TSV, XLIFF file)."));
+    const QCommandLineOption root(
+        QStringLiteral("root"),
+        QCoreApplication::translate("CommandLine", "The image root folder the Names are under."),
+        QStringLiteral("DIR"));
+    parser.addOption(root);
+    return root;
+}
+
 int fail(int code, const QString& message)
 {
     std::fputs(qPrintable(QStringLiteral("vemarill: ") + message + QLatin1Char('\n')), stderr);

@@ -31,6 +31,11 @@ std::optional<Exchange::Format> namedFormat(const QString& name, int* exitCode);
 std::optional<Exchange::Format> readList(const QString& path, std::vector<ImageListRow>& rows,
                                          int* exitCode);
 
+// The arguments of a command over the rows of a list and their images: its
+// name, LIST and --root DIR, which is returned for reading after parsing.
+QCommandLineOption addListArguments(QCommandLineParser& parser, const QString& command,
+                                    const QString& description);
+
 // Writes rows to path, or to stdout when path is empty.
 int writeRows(const QString& path, Exchange::Format format, const std::vector<ImageListRow>& rows,
               const Exchange::WriteOptions& options);

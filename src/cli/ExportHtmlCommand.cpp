@@ -15,21 +15,14 @@ namespace CommandLine {
 int exportHtml(const QStringList& arguments)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription(QCoreApplication::translate(
-        "CommandLine", "Writes the rows of LIST as the HTML page Export to HTML writes."));
-    parser.addPositionalArgument(QStringLiteral("export-html"),
-                                 QCoreApplication::translate("CommandLine", "The command."));
-    parser.addPositionalArgument(
-        QStringLiteral("LIST"),
-        QCoreApplication::translate("CommandLine", "A list file (or CSV, TSV, XLIFF file)."));
-    const QCommandLineOption root(
-        QStringLiteral("root"),
-        QCoreApplication::translate("CommandLine", "The image root folder the Names are under."),
-        QStringLiteral("DIR"));
+    const QCommandLineOption root = CommandSupport::addListArguments(
+        parser, QStringLiteral("export-html"),
+        QCoreApplication::translate(
+            "CommandLine", "Writes the rows of LIST as the HTML page Export to HTML writes."));
     const QCommandLineOption output(
         {QStringLiteral("o"), QStringLiteral("output")},
         QCoreApplication::translate("CommandLine", "The page to write."), QStringLiteral("PAGE"));
-    parser.addOptions({root, output});
+    parser.addOption(output);
     if (const std::optional<int> done = CommandSupport::parse(parser, arguments, 1))
         return *done;
     if (!parser.isSet(root) || !parser.isSet(output))

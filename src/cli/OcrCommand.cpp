@@ -18,17 +18,11 @@ namespace CommandLine {
 int ocr(const QStringList& arguments)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription(QCoreApplication::translate(
-        "CommandLine", "Reads the text off the images of LIST's rows into their Source Texts."));
-    parser.addPositionalArgument(QStringLiteral("ocr"),
-                                 QCoreApplication::translate("CommandLine", "The command."));
-    parser.addPositionalArgument(
-        QStringLiteral("LIST"),
-        QCoreApplication::translate("CommandLine", "A list file (or CSV, TSV, XLIFF file)."));
-    const QCommandLineOption root(
-        QStringLiteral("root"),
-        QCoreApplication::translate("CommandLine", "The image root folder the Names are under."),
-        QStringLiteral("DIR"));
+    const QCommandLineOption root = CommandSupport::addListArguments(
+        parser, QStringLiteral("ocr"),
+        QCoreApplication::translate(
+            "CommandLine",
+            "Reads the text off the images of LIST's rows into their Source Texts."));
     const QCommandLineOption languages(
         {QStringLiteral("l"), QStringLiteral("languages")},
         QCoreApplication::translate("CommandLine", "Recognition languages, as eng+deu "
@@ -45,7 +39,7 @@ int ocr(const QStringList& arguments)
     const QCommandLineOption perLine(
         QStringLiteral("one-row-per-line"),
         QCoreApplication::translate("CommandLine", "Give each recognised line a row."));
-    parser.addOptions({root, languages, output, replace, perLine});
+    parser.addOptions({languages, output, replace, perLine});
     if (const std::optional<int> done = CommandSupport::parse(parser, arguments, 1))
         return *done;
     if (!parser.isSet(root))

@@ -32,10 +32,14 @@ const char* const kListToolTip = QT_TRANSLATE_NOOP(
     "Form1", "Right click to edit an image in your default image editor. Press spacebar to "
              "check/uncheck an item. Put \" | \" to create a new row for the same image.");
 
-QPushButton* button(QWidget* parent, const char* name, const QString& caption, double left,
-                    double top, double width, double height)
+// A button's caption is its accessible name; the description says what it does.
+QPushButton* button(QWidget* parent, const char* name, const QString& caption,
+                    const QString& description, double left, double top, double width,
+                    double height)
 {
-    return Platform::placeControl(new QPushButton(caption, parent), name, left, top, width, height);
+    auto* made = new QPushButton(caption, parent);
+    made->setAccessibleDescription(description);
+    return Platform::placeControl(made, name, left, top, width, height);
 }
 
 QGroupBox* frame(QWidget* parent, const char* name, const QString& caption, double left, double top,
@@ -116,9 +120,8 @@ void Form1::createControls()
     TextFolder = Platform::placeControl(new QLineEdit(Frame1), "TextFolder", 120, 240, 9615, 375);
     TextFolder->setAccessibleName(tr("Image root folder"));
     TextFolder->setAccessibleDescription(tr("The folder whose images are listed"));
-    CmdBrowse = button(Frame1, "CmdBrowse", tr("Browse"), 9840, 240, 1095, 375);
-    CmdBrowse->setAccessibleName(tr("Browse"));
-    CmdBrowse->setAccessibleDescription(tr("Choose the image root folder and search it"));
+    CmdBrowse = button(Frame1, "CmdBrowse", tr("Browse"),
+                       tr("Choose the image root folder and search it"), 9840, 240, 1095, 375);
 
     Frame2 = frame(this, "Frame2", tr("Image List"), 120, 960, 11055, 3735);
     ImageList =
@@ -127,38 +130,31 @@ void Form1::createControls()
     ImageList->setAccessibleDescription(
         tr("One row per image: check box, Name, Source Text and Target Text"));
     ImageList->setToolTip(tr(kListToolTip));
-    CmdSelectAll = button(Frame2, "CmdSelectAll", tr("Select All"), 120, 3120, 3495, 495);
-    CmdSelectAll->setAccessibleName(tr("Select All"));
-    CmdSelectAll->setAccessibleDescription(tr("Check every row shown"));
-    CmdInvertSelection =
-        button(Frame2, "CmdInvertSelection", tr("Invert Selection"), 3720, 3120, 3615, 495);
-    CmdInvertSelection->setAccessibleName(tr("Invert Selection"));
-    CmdInvertSelection->setAccessibleDescription(tr("Check the unchecked rows shown and uncheck "
-                                                    "the checked ones"));
-    CmdDeselectAll = button(Frame2, "CmdDeselectAll", tr("Deselect All"), 7440, 3120, 3495, 495);
-    CmdDeselectAll->setAccessibleName(tr("Deselect All"));
-    CmdDeselectAll->setAccessibleDescription(tr("Uncheck every row shown"));
+    CmdSelectAll = button(Frame2, "CmdSelectAll", tr("Select All"), tr("Check every row shown"),
+                          120, 3120, 3495, 495);
+    CmdInvertSelection = button(Frame2, "CmdInvertSelection", tr("Invert Selection"),
+                                tr("Check the unchecked rows shown and uncheck "
+                                   "the checked ones"),
+                                3720, 3120, 3615, 495);
+    CmdDeselectAll = button(Frame2, "CmdDeselectAll", tr("Deselect All"),
+                            tr("Uncheck every row shown"), 7440, 3120, 3495, 495);
 
     Frame4 = frame(this, "Frame4", tr("Image Preview"), 120, 4800, 11055, 3615);
     m_preview = new PreviewPane(*this);
 
     Frame5 = frame(this, "Frame5", tr("Actions"), 120, 8520, 11055, 855);
-    CmdLoadImages = button(Frame5, "CmdLoadImages", tr("Load Image List"), 2280, 240, 2055, 495);
-    CmdLoadImages->setAccessibleName(tr("Load Image List"));
-    CmdLoadImages->setAccessibleDescription(tr("Replace the rows with those of a list file"));
-    CmdExportHTML = button(Frame5, "CmdExportHTML", tr("Export to HTML"), 6600, 240, 2055, 495);
-    CmdExportHTML->setAccessibleName(tr("Export to HTML"));
-    CmdExportHTML->setAccessibleDescription(tr("Write the checked rows to a web page"));
-    CmdAbout = button(Frame5, "CmdAbout", tr("About..."), 8760, 240, 2175, 495);
-    CmdAbout->setAccessibleName(tr("About"));
-    CmdAbout->setAccessibleDescription(tr("Show the program's version"));
+    CmdLoadImages = button(Frame5, "CmdLoadImages", tr("Load Image List"),
+                           tr("Replace the rows with those of a list file"), 2280, 240, 2055, 495);
+    CmdExportHTML = button(Frame5, "CmdExportHTML", tr("Export to HTML"),
+                           tr("Write the checked rows to a web page"), 6600, 240, 2055, 495);
+    CmdAbout = button(Frame5, "CmdAbout", tr("About..."), tr("Show the program's version"), 8760,
+                      240, 2175, 495);
     // These two belong to the window itself and lie over the Actions frame.
-    CmdSearchImages = button(this, "CmdSearchImages", tr("Search Images"), 240, 8760, 2055, 495);
-    CmdSearchImages->setAccessibleName(tr("Search Images"));
-    CmdSearchImages->setAccessibleDescription(tr("List every image below the image root folder"));
-    CmdSaveImages = button(this, "CmdSaveImages", tr("Save Image List"), 4560, 8760, 2055, 495);
-    CmdSaveImages->setAccessibleName(tr("Save Image List"));
-    CmdSaveImages->setAccessibleDescription(tr("Write the checked rows to a list file"));
+    CmdSearchImages =
+        button(this, "CmdSearchImages", tr("Search Images"),
+               tr("List every image below the image root folder"), 240, 8760, 2055, 495);
+    CmdSaveImages = button(this, "CmdSaveImages", tr("Save Image List"),
+                           tr("Write the checked rows to a list file"), 4560, 8760, 2055, 495);
     CmdSearchImages->raise();
     CmdSaveImages->raise();
     // An image control lies under every windowed control; only the strip
