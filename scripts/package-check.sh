@@ -21,7 +21,8 @@ dpkg-deb -f "$deb" Package Version Architecture Depends Recommends
 contents=$(dpkg-deb -c "$deb")
 for file in usr/bin/vemarill usr/share/applications/org.example.Vemarill.desktop \
     usr/share/metainfo/org.example.Vemarill.metainfo.xml usr/share/man/man1/vemarill.1.gz \
-    usr/share/icons/hicolor/256x256/apps/org.example.Vemarill.png; do
+    usr/share/icons/hicolor/256x256/apps/org.example.Vemarill.png \
+    usr/lib/vemarill/vemarill-tesseract.so; do
     grep -q " \./$file\$" <<<"$contents" || fail "$deb lacks /$file"
 done
 
@@ -43,4 +44,12 @@ rm -rf "$home"
 # The translations travel inside the program: a German desktop gets German.
 LANGUAGE=de /usr/bin/vemarill --help | grep -q '^Aufruf: vemarill' ||
     fail "/usr/bin/vemarill does not answer in German for LANGUAGE=de"
+# Recognition loads its module from where the package put it.
+labels=$(mktemp -d)
+cp examples/images/title.png "$labels/"
+printf 'title.png;;;\r\n' >"$labels/list.csv"
+read_back=$(HOME="$labels" /usr/bin/vemarill ocr "$labels/list.csv" --root "$labels" -l eng)
+rm -rf "$labels"
+grep -q 'Welcome to the Harbour' <<<"$read_back" ||
+    fail "/usr/bin/vemarill ocr did not read the example title: $read_back"
 echo "package-check: $deb installs and runs ($((SECONDS - started)) s)"

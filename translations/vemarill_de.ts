@@ -1136,6 +1136,14 @@ Used %2 time(s); %3</source>
         <source>Tesseract could not load the languages %1 from %2.</source>
         <translation>Tesseract konnte die Sprachen %1 nicht aus %2 laden.</translation>
     </message>
+    <message>
+        <source>The text recognition module %1 could not be loaded: %2</source>
+        <translation>Das Texterkennungsmodul %1 konnte nicht geladen werden: %2</translation>
+    </message>
+    <message>
+        <source>it belongs to another version.</source>
+        <translation>es gehört zu einer anderen Version.</translation>
+    </message>
 </context>
 <context>
     <name>OcrSummary</name>

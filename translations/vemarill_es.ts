@@ -1136,6 +1136,14 @@ Usos: %2; %3</translation>
         <source>Tesseract could not load the languages %1 from %2.</source>
         <translation>Tesseract no pudo cargar los idiomas %1 desde %2.</translation>
     </message>
+    <message>
+        <source>The text recognition module %1 could not be loaded: %2</source>
+        <translation>No se pudo cargar el módulo de reconocimiento de texto %1: %2</translation>
+    </message>
+    <message>
+        <source>it belongs to another version.</source>
+        <translation>pertenece a otra versión.</translation>
+    </message>
 </context>
 <context>
     <name>OcrSummary</name>

@@ -37,7 +37,7 @@ OcrEngine::~OcrEngine() = default;
 
 QString OcrEngine::unavailableReason(const QString& languages)
 {
-    if (!TesseractPass::isBuiltIn())
+    if (!TesseractPass::isInstalled())
         return tr("Text recognition is unavailable: this build has no Tesseract.");
     if (OcrLanguages::codes(languages).isEmpty())
         return tr("\"%1\" is no list of recognition languages.").arg(languages);

@@ -1,98 +1,122 @@
 #include "TesseractPass.h"
 
+#include "OcrModule.h"
+
 #include <QCoreApplication>
-#include <QFile>
-#include <tesseract/baseapi.h>
-#include <tesseract/resultiterator.h>
+#include <QDir>
+#include <QFileInfo>
+#include <QLibrary>
+#include <QMutex>
+#include <map>
 
 namespace {
 
-// Label art carries no resolution worth trusting; a fixed value keeps the
-// engine from guessing one (and saying so on stderr) for every image.
-constexpr int kSourcePpi = 70;
+// The installed module, where the package puts it beside the program; then
+// the one this build made, so that tests and a program run from the build
+// folder find theirs. VEMARILL_OCR_MODULE names another, and only that.
+QString modulePath()
+{
+    const QString chosen = qEnvironmentVariable("VEMARILL_OCR_MODULE");
+    if (!chosen.isEmpty())
+        return QFileInfo::exists(chosen) ? chosen : QString();
+    QStringList candidates{QDir(QCoreApplication::applicationDirPath())
+                               .filePath(QStringLiteral(VEMARILL_OCR_MODULE_INSTALLED))};
+#ifdef VEMARILL_OCR_MODULE_BUILT
+    candidates << QStringLiteral(VEMARILL_OCR_MODULE_BUILT);
+#endif
+    for (const QString& candidate : candidates)
+        if (QFileInfo::exists(candidate))
+            return candidate;
+    return {};
+}
 
-struct EndAndDelete {
-    void operator()(tesseract::TessBaseAPI* api) const
-    {
-        api->End();
-        delete api;
+struct Module {
+    OcrModule::VersionFunction version = nullptr;
+    OcrModule::CreateFunction create = nullptr;
+    QString error;
+};
+
+Module load(const QString& path)
+{
+    Module module;
+    if (path.isEmpty()) {
+        module.error = QCoreApplication::translate(
+            "OcrEngine", "Text recognition is unavailable: this build has no Tesseract.");
+        return module;
     }
-};
+    // Never unloaded: backends made by it may live until the program ends.
+    QLibrary library(path);
+    const auto interface = reinterpret_cast<OcrModule::InterfaceFunction>(
+        library.resolve(OcrModule::kInterfaceSymbol));
+    if (!interface || interface() != OcrModule::kInterface) {
+        module.error = QCoreApplication::translate(
+                           "OcrEngine", "The text recognition module %1 could not be loaded: %2")
+                           .arg(QDir::toNativeSeparators(path),
+                                interface ? QCoreApplication::translate(
+                                                "OcrEngine", "it belongs to another version.")
+                                          : library.errorString());
+        return module;
+    }
+    module.version =
+        reinterpret_cast<OcrModule::VersionFunction>(library.resolve(OcrModule::kVersionSymbol));
+    module.create =
+        reinterpret_cast<OcrModule::CreateFunction>(library.resolve(OcrModule::kCreateSymbol));
+    if (!module.version || !module.create)
+        module.error = library.errorString();
+    return module;
+}
 
-struct DeleteArray {
-    void operator()(char* text) const { delete[] text; }
-};
+// One per path, loaded once: the path only changes when a test names another.
+const Module& module()
+{
+    static QMutex mutex;
+    static std::map<QString, Module> loaded;
+    const QString path = modulePath();
+    const QMutexLocker lock(&mutex);
+    auto found = loaded.find(path);
+    if (found == loaded.end())
+        found = loaded.emplace(path, load(path)).first;
+    return found->second;
+}
 
 } // namespace
 
-struct TesseractPass::Api {
-    std::unique_ptr<tesseract::TessBaseAPI, EndAndDelete> tess;
-};
-
-TesseractPass::TesseractPass() : m_api(std::make_unique<Api>()) {}
+TesseractPass::TesseractPass() = default;
 TesseractPass::~TesseractPass() = default;
 
-bool TesseractPass::isBuiltIn()
+bool TesseractPass::isInstalled()
 {
-    return true;
+    return !modulePath().isEmpty();
 }
 
 QString TesseractPass::version()
 {
-    return QString::fromLatin1(tesseract::TessBaseAPI::Version());
+    const Module& loaded = module();
+    return loaded.version ? QString::fromLatin1(loaded.version()) : QString();
 }
 
 bool TesseractPass::open(const QString& dataFolder, const QString& languages, QString* errorString)
 {
-    m_api->tess.reset();
-    std::unique_ptr<tesseract::TessBaseAPI, EndAndDelete> tess(new tesseract::TessBaseAPI);
-    const QByteArray folder = QFile::encodeName(dataFolder);
-    const QByteArray codes = languages.toUtf8();
-    if (tess->Init(folder.constData(), codes.constData(), tesseract::OEM_LSTM_ONLY) != 0) {
+    m_backend.reset();
+    const Module& loaded = module();
+    if (!loaded.create) {
         if (errorString)
-            *errorString = QCoreApplication::translate(
-                               "OcrEngine", "Tesseract could not load the languages %1 from %2.")
-                               .arg(languages, dataFolder);
+            *errorString = loaded.error;
         return false;
     }
-    // Labels are a block or two of lines, not a page with columns.
-    tess->SetPageSegMode(tesseract::PSM_SINGLE_BLOCK);
-    // The engine reads light text on dark art by inverting the whole image
-    // once; retrying each doubtful line inverted as well only costs time.
-    tess->SetVariable("tessedit_do_invert", "0");
-    m_api->tess = std::move(tess);
+    std::unique_ptr<OcrBackend> backend(loaded.create());
+    if (!backend->open(dataFolder, languages, errorString))
+        return false;
+    m_backend = std::move(backend);
     return true;
 }
 
 bool TesseractPass::isOpen() const
 {
-    return m_api->tess != nullptr;
+    return m_backend != nullptr;
 }
 
 OcrResult TesseractPass::run(const QImage& gray)
 {
-    OcrResult result;
-    tesseract::TessBaseAPI* tess = m_api->tess.get();
-    if (!tess || gray.isNull() || gray.format() != QImage::Format_Grayscale8)
-        return result;
-    tess->SetImage(gray.constBits(), gray.width(), gray.height(), 1, int(gray.bytesPerLine()));
-    tess->SetSourceResolution(kSourcePpi);
-    if (tess->Recognize(nullptr) == 0) {
-        const std::unique_ptr<tesseract::ResultIterator> it(tess->GetIterator());
-        const auto level = tesseract::RIL_TEXTLINE;
-        if (it && !it->Empty(level)) {
-            do {
-                const std::unique_ptr<char, DeleteArray> utf8(it->GetUTF8Text(level));
-                const QString text = QString::fromUtf8(utf8.get()).simplified();
-                int left = 0, top = 0, right = 0, bottom = 0;
-                if (text.isEmpty() || !it->BoundingBox(level, &left, &top, &right, &bottom))
-                    continue;
-                // Tesseract's right and bottom are exclusive.
-                result.lines.append({text, QRect(QPoint(left, top), QPoint(right - 1, bottom - 1)),
-                                     double(it->Confidence(level))});
-            } while (it->Next(level));
-        }
-    }
-    tess->Clear();
-    return result;
+    return m_backend ? m_backend->run(gray) : OcrResult();
 }

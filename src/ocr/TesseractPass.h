@@ -6,9 +6,11 @@
 #include <QString>
 #include <memory>
 
+class OcrBackend;
+
 // One Tesseract instance: opened once for a set of languages, then run on any
-// number of prepared images. Not thread-safe; building without Tesseract
-// gives one that never opens.
+// number of prepared images. Not thread-safe. Tesseract itself lives in the
+// recognition module, loaded by the first pass that opens.
 class TesseractPass {
 public:
     TesseractPass();
@@ -16,8 +18,10 @@ public:
     TesseractPass(const TesseractPass&) = delete;
     TesseractPass& operator=(const TesseractPass&) = delete;
 
-    static bool isBuiltIn();
-    // The engine's version, part of every cache key.
+    // Whether the module is there to load, without loading it: cheap enough
+    // for enabling a menu item.
+    static bool isInstalled();
+    // The engine's version, part of every cache key; loads the module.
     static QString version();
 
     bool open(const QString& dataFolder, const QString& languages, QString* errorString);
@@ -26,6 +30,5 @@ public:
     OcrResult run(const QImage& gray);
 
 private:
-    struct Api;
-    std::unique_ptr<Api> m_api;
+    std::unique_ptr<OcrBackend> m_backend;
 };

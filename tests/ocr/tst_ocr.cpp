@@ -295,6 +295,24 @@ private Q_SLOTS:
         OcrEngine engine(QStringLiteral("zzz"));
         QVERIFY(!engine.isAvailable() && !engine.recognise(QImage(40, 40, QImage::Format_RGB32)));
     }
+    void missingOrBrokenModuleIsReported()
+    {
+        REQUIRE_ENGINE();
+        const QString missing = m_tree.path(QStringLiteral("none.so"));
+        const QString broken = m_tree.path(QStringLiteral("broken.so"));
+        QVERIFY(m_tree.writeFile(QStringLiteral("broken.so"), "not a library"));
+        for (const QString& module : {missing, broken}) {
+            qputenv("VEMARILL_OCR_MODULE", QFile::encodeName(module));
+            const QString why = OcrEngine::unavailableReason(OcrLanguages::kDefault);
+            OcrEngine engine(OcrLanguages::kDefault);
+            qunsetenv("VEMARILL_OCR_MODULE");
+            QCOMPARE(why.isEmpty(), module == broken);
+            QVERIFY(!engine.isAvailable());
+            QVERIFY2(engine.errorString().contains(module == broken ? broken : why),
+                     qPrintable(engine.errorString()));
+        }
+        QVERIFY(OcrEngine(OcrLanguages::kDefault).isAvailable());
+    }
     void preparation()
     {
         // A small transparent label: flattened on white and enlarged.
