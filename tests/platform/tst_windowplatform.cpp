@@ -54,10 +54,7 @@ QList<Message> mapped(QObject* target, QEvent&& event)
 {
     MappedEvent out;
     mapEvent(target, &event, out);
-    QList<Message> list;
-    for (int i = 0; i < out.count; ++i)
-        list.append(out.messages[static_cast<std::size_t>(i)]);
-    return list;
+    return QList<Message>(out.messages.begin(), out.messages.begin() + out.count);
 }
 
 } // namespace

@@ -18,12 +18,9 @@
 
 namespace {
 
-QByteArray lines(std::initializer_list<QByteArray> texts)
+QByteArray lines(const QByteArrayList& texts)
 {
-    QByteArray bytes;
-    for (const QByteArray& text : texts)
-        bytes += text + "\r\n";
-    return bytes;
+    return texts.join("\r\n") + "\r\n";
 }
 
 // The page as the block rules lay it out, assembled here line by line.
