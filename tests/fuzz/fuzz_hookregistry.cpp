@@ -1,7 +1,8 @@
 // The hook registry under a random sequence of hooks, unhooks, table edits,
 // messages, events, window deaths and callback entries, some of them run from
 // inside a callback. Sent messages must reach exactly the hooks whose tables
-// hold them.
+// hold them; callback entries pass their arguments in order.
+#include "../platform/TestWidgets.h"
 #include "FakePlatform.h"
 #include "FuzzSupport.h"
 #include "HookRegistry.h"
@@ -10,8 +11,8 @@
 
 #include <QCoreApplication>
 #include <QMouseEvent>
-#include <QWidget>
 #include <array>
+#include <functional>
 #include <map>
 #include <memory>
 
@@ -25,43 +26,39 @@ constexpr int kMaxDepth = 3;
 constexpr std::array<Msg, 8> kMessages = {WM_USER,    WM_USER + 1, WM_PAINT,       WM_MOUSEMOVE,
                                           WM_DESTROY, WM_NULL,     WM_LBUTTONDOWN, ALL_MESSAGES};
 
-// Answers a sent message with wParam + lParam.
-class Window : public QWidget {
-protected:
-    bool event(QEvent* event) override
-    {
-        if (WindowMessageEvent* message = WindowMessageEvent::from(event)) {
-            message->setResult(message->wParam() + message->lParam());
-            return true;
-        }
-        return QWidget::event(event);
-    }
-};
-
-class Session;
-
-// Ordinal 1 is the message callback, 2 a procedure, 3 nothing.
+// Ordinal 1 is the message callback, 2 a procedure, 3 nothing. Each call may
+// run a nested step.
 class Owner : public HookOwner {
+    std::function<void()> m_nest; // first: the hooks may call it until they are gone
+
 public:
-    explicit Owner(Session& session) : m_session(session) {}
+    explicit Owner(std::function<void()> nest) : m_nest(std::move(nest)) {}
 
     Routine callbackRoutine(int ordinal) const override
     {
         return ordinal == 1 ? Routine::Message : ordinal == 2 ? Routine::Procedure : Routine::None;
     }
     void callMessageRoutine(int, bool before, bool&, LResult&, Hwnd hwnd, Msg uMsg, WParam, LParam,
-                            std::intptr_t&) override;
+                            std::intptr_t&) override
+    {
+        calls.emplace_back(hwnd, uMsg, before);
+        m_nest();
+    }
+    // The arguments as the digits of the result, the first one highest.
     void callProcedureRoutine(int, std::span<const std::intptr_t> args,
-                              std::intptr_t& result) override;
+                              std::intptr_t& result) override
+    {
+        result = 0;
+        for (const std::intptr_t arg : args)
+            result = result * 10 + arg;
+        m_nest();
+    }
 
     // Calls of the message callback since the last clear: (hwnd, message, before).
     std::vector<std::tuple<Hwnd, Msg, bool>> calls;
     // Parameter counts of the callback entries made, by ordinal.
     std::map<int, int> entries;
     HookRegistry hooks{*this};
-
-private:
-    Session& m_session;
 };
 
 class Session {
@@ -71,7 +68,7 @@ public:
         for (int w = 0; w < kWindows; ++w)
             makeWindow(w);
         for (auto& owner : m_owners)
-            owner = std::make_unique<Owner>(*this);
+            owner = std::make_unique<Owner>([this] { maybeNest(); });
     }
 
     ~Session()
@@ -104,7 +101,7 @@ public:
 private:
     void makeWindow(int w)
     {
-        m_windows[w] = std::make_unique<Window>();
+        m_windows[w] = std::make_unique<AnsweringWidget>();
         m_handles[w] = hwndOf(m_windows[w].get());
     }
     Owner& owner() { return *m_owners[m_input.byte() % kOwners]; }
@@ -138,8 +135,9 @@ private:
             break;
         case 6: {
             Owner& o = owner();
-            o.hooks.ssc_UserValue(hwnd, m_input.byte());
-            static_cast<void>(o.hooks.ssc_UserValue(hwnd));
+            const std::intptr_t value = m_input.byte();
+            o.hooks.ssc_UserValue(hwnd, value);
+            FUZZ_CHECK(o.hooks.ssc_UserValue(hwnd) == (liveRecord(o, hwnd) ? value : 0));
             break;
         }
         case 7:
@@ -164,11 +162,10 @@ private:
                 m_quiet = true;
                 m_owners[o].reset();
                 m_quiet = false;
-                m_owners[o] = std::make_unique<Owner>(*this);
+                m_owners[o] = std::make_unique<Owner>([this] { maybeNest(); });
             }
             break;
         }
-        checkTables();
     }
     // The hooks on hwnd that should see message m before and after the window.
     void send(Hwnd hwnd)
@@ -177,7 +174,7 @@ private:
         std::array<std::pair<bool, bool>, kOwners> expected{};
         for (int o = 0; o < kOwners; ++o) {
             m_owners[o]->calls.clear();
-            if (auto* record = liveRecordOf(*m_owners[o], hwnd))
+            if (HookRecord* record = liveRecord(*m_owners[o], hwnd))
                 expected[o] = {record->beforeTable().matches(m), record->afterTable().matches(m)};
         }
         const bool outermost = m_depth == 0;
@@ -197,6 +194,11 @@ private:
             FUZZ_CHECK(before == (expected[o].first ? 1 : 0));
             FUZZ_CHECK(after == (expected[o].second ? 1 : 0));
         }
+    }
+    static HookRecord* liveRecord(Owner& o, Hwnd hwnd)
+    {
+        auto* record = static_cast<HookRecord*>(o.hooks.zMap_VFunction(hwnd, 0));
+        return record && record->shutdownFlag() == HookRecord::Live ? record : nullptr;
     }
     void sendEvent(QWidget& window)
     {
@@ -226,40 +228,15 @@ private:
         const int count = o.entries.emplace(ordinal, paramCount).first->second;
         const std::intptr_t result = count == 0   ? procCast<EntryProc0>(address)()
                                      : count == 1 ? procCast<EntryProc1>(address)(1)
-                                     : count == 2 ? procCast<EntryProc2>(address)(1, 10)
-                                     : count == 3 ? procCast<EntryProc3>(address)(1, 10, 100)
-                                                  : procCast<EntryProc4>(address)(1, 10, 100, 1000);
-        // The arguments 1, 10, 100, 1000 as far as the entry takes them, summed.
-        const std::intptr_t sums[] = {0, 1, 11, 111, 1111};
-        FUZZ_CHECK(result == sums[count]);
-    }
-    static HookRecord* liveRecordOf(Owner& o, Hwnd hwnd)
-    {
-        auto* record = static_cast<HookRecord*>(o.hooks.zMap_VFunction(hwnd, 0));
-        return record && record->shutdownFlag() == HookRecord::Live ? record : nullptr;
-    }
-    void checkTables()
-    {
-        for (auto& o : m_owners) {
-            if (!o)
-                continue;
-            for (const Hwnd hwnd : m_handles) {
-                HookRecord* record = liveRecordOf(*o, hwnd);
-                if (!record)
-                    continue;
-                for (const MessageTable* table : {&record->beforeTable(), &record->afterTable()}) {
-                    FUZZ_CHECK(table->count >= -1 && table->count <= MSG_ENTRIES);
-                    for (int i = 0; i < table->count; ++i)
-                        for (int j = i + 1; j < table->count; ++j)
-                            FUZZ_CHECK(table->messages[i] == 0 ||
-                                       table->messages[i] != table->messages[j]);
-                }
-            }
-        }
+                                     : count == 2 ? procCast<EntryProc2>(address)(1, 2)
+                                     : count == 3 ? procCast<EntryProc3>(address)(1, 2, 3)
+                                                  : procCast<EntryProc4>(address)(1, 2, 3, 4);
+        const std::intptr_t digits[] = {0, 1, 12, 123, 1234};
+        FUZZ_CHECK(result == digits[count]);
     }
 
     Fuzz::Input& m_input;
-    std::array<std::unique_ptr<Window>, kWindows> m_windows;
+    std::array<std::unique_ptr<AnsweringWidget>, kWindows> m_windows;
     std::array<Hwnd, kWindows> m_handles{};
     std::array<std::unique_ptr<Owner>, kOwners> m_owners;
     bool m_ownersGoFirst; // at the end, owners or windows first
@@ -269,21 +246,6 @@ private:
     // owner they would pick may be the one going.
     bool m_quiet = false;
 };
-
-void Owner::callMessageRoutine(int, bool before, bool&, LResult&, Hwnd hwnd, Msg uMsg, WParam,
-                               LParam, std::intptr_t&)
-{
-    calls.emplace_back(hwnd, uMsg, before);
-    m_session.maybeNest();
-}
-
-void Owner::callProcedureRoutine(int, std::span<const std::intptr_t> args, std::intptr_t& result)
-{
-    result = 0;
-    for (const std::intptr_t arg : args)
-        result += arg;
-    m_session.maybeNest();
-}
 
 } // namespace
 

@@ -5,11 +5,9 @@
 #include "WindowHandles.h"
 
 #include <QList>
-#include <QStringList>
 #include <functional>
 #include <initializer_list>
 #include <map>
-#include <vector>
 
 // An owner that records every callback and lets a test react inside it.
 // Routines: ordinal 1 = message callback, 2 = procedure, unless changed.
@@ -32,7 +30,6 @@ public:
     std::map<int, Routine> routines{{1, Routine::Message}, {2, Routine::Procedure}};
     QList<Call> calls;
     MessageReaction onMessage;
-    QList<std::vector<std::intptr_t>> procedureCalls;
     ProcedureReaction onProcedure;
 
     Routine callbackRoutine(int ordinal) const override
@@ -52,7 +49,6 @@ public:
     void callProcedureRoutine(int ordinal, std::span<const std::intptr_t> args,
                               std::intptr_t& result) override
     {
-        procedureCalls.append(std::vector<std::intptr_t>(args.begin(), args.end()));
         if (onProcedure)
             onProcedure(ordinal, args, result);
     }
@@ -65,19 +61,6 @@ public:
             if (call.before == before && call.message < Platform::kQtEventMessage)
                 list.append(call.message);
         }
-        return list;
-    }
-    // Each call as "b|a message wParam lParam retValueIn", message in hex.
-    QStringList described() const
-    {
-        QStringList list;
-        for (const Call& call : calls)
-            list << QStringLiteral("%1 %2 %3 %4 %5")
-                        .arg(call.before ? 'b' : 'a')
-                        .arg(call.message, 0, 16)
-                        .arg(call.wParam)
-                        .arg(call.lParam)
-                        .arg(call.retValueIn);
         return list;
     }
 

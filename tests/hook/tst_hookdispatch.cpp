@@ -30,13 +30,6 @@ void pressLeft(QWidget* widget, QPoint at)
     QCoreApplication::sendEvent(widget, &press);
 }
 
-bool shown(QWidget& widget)
-{
-    widget.resize(50, 50);
-    widget.show();
-    return QTest::qWaitForWindowExposed(&widget);
-}
-
 } // namespace
 
 class TestHookDispatch : public QObject {
@@ -53,26 +46,25 @@ private Q_SLOTS:
         RecordingOwner owner;
         AnsweringWidget widget;
         const Hwnd hwnd = owner.hook(&widget, {WM_USER});
-        QCOMPARE(SendMessage(hwnd, WM_USER, 2, 3), 5);
-        // The after-call gets the previous procedure's result.
-        QCOMPARE(owner.described(), (QStringList{"b 400 2 3 0", "a 400 2 3 5"}));
-        // A before-call's value is replaced by the previous procedure's result;
-        // the after-call may change the result.
-        owner.calls.clear();
+        // A before-call's value is replaced by the previous procedure's result,
+        // which the after-call gets and may change.
         owner.onMessage = [](const Call& call, bool&, LResult& retValue, std::intptr_t&) {
             retValue = call.before ? 99 : retValue * 10;
         };
         QCOMPARE(SendMessage(hwnd, WM_USER, 2, 3), 50);
-        QCOMPARE(owner.calls[1].retValueIn, 5);
+        QCOMPARE(owner.calls.size(), 2);
+        QCOMPARE(QList<LResult>({owner.calls[0].retValueIn, owner.calls[1].retValueIn}),
+                 QList<LResult>({0, 5}));
         owner.hooks.ssc_DelMsg(hwnd, WM_USER, MsgAfter);
         QCOMPARE(SendMessage(hwnd, WM_USER, 2, 3), 5);
-        QCOMPARE(widget.received.size(), 3);
+        QCOMPARE(widget.received.size(), 2);
     }
     void aClickReachesTheWidgetBetweenTheCallsUnlessHandled()
     {
         RecordingOwner owner;
         CountingWidget widget;
-        QVERIFY(shown(widget));
+        widget.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&widget));
         const Hwnd hwnd = owner.hook(&widget, {WM_USER, WM_LBUTTONDOWN});
         QList<int> pressesSeen;
         bool handle = false;
@@ -83,8 +75,6 @@ private Q_SLOTS:
                 retValue = 1;
         };
         QTest::mousePress(&widget, Qt::LeftButton, Qt::ShiftModifier, QPoint(4, 5));
-        QCOMPARE(owner.messages(true), (QList<Msg>{WM_LBUTTONDOWN}));
-        QCOMPARE(owner.messages(false), (QList<Msg>{WM_LBUTTONDOWN}));
         QCOMPARE(pressesSeen, (QList<int>{0, 1}));
         QCOMPARE(std::pair(owner.calls[0].wParam, owner.calls[0].lParam),
                  std::pair(WParam(MK_LBUTTON | MK_SHIFT), makeLParam(4, 5)));
@@ -121,7 +111,6 @@ private Q_SLOTS:
         QCOMPARE(owner.messages(true), (QList<Msg>{WM_DESTROY}));
         QVERIFY(owner.messages(false).isEmpty()); // removed at once, no after-call
         QVERIFY(liveDuringDestroy);
-        QVERIFY(!IsWindow(hwnd));
         // The hook is gone; its registry entry stays until withdrawn, silently.
         owner.hooks.ssc_AddMsg(hwnd, WM_PAINT, MsgBefore);
         QCOMPARE(owner.hooks.ssc_UserValue(hwnd), 0);
@@ -157,7 +146,6 @@ private Q_SLOTS:
         CountingWidget widget;
         const Hwnd hwnd = owner.hook(&widget, {WM_USER});
         const QPointer<HookRecord> record = recordOf(owner.hooks, hwnd);
-        QVERIFY(record);
         bool recordKept = false;
         owner.onMessage = [&](const Call&, bool&, LResult& retValue, std::intptr_t&) {
             owner.hooks.ssc_UnSubclass(hwnd);
@@ -196,7 +184,6 @@ private Q_SLOTS:
                 child.reset();
         };
         pressLeft(child.get(), QPoint(1, 1));
-        QVERIFY(!IsWindow(hwnd));
         QCOMPARE(owner.messages(true), (QList<Msg>{WM_LBUTTONDOWN, WM_DESTROY}));
         // Nested inside the press, the destroy still gets its after-call; the
         // press does not, its window being gone.
@@ -210,41 +197,37 @@ private Q_SLOTS:
         QTest::addColumn<QList<int>>("tables"); // MsgWhen of each hook, earliest first
         QTest::addColumn<int>("handler");       // its before-call handles; -1 none
         QTest::addColumn<int>("unhooked");      // removed before the message; -1 none
-        QTest::addColumn<bool>("callOriginal"); // sent through L's ssc_CallOriginal
-        QTest::addColumn<bool>("click");        // a mouse press instead of WM_USER
+        QTest::addColumn<QString>("via");       // SendMessage, a click or L's ssc_CallOriginal
         QTest::addColumn<QString>("order");
         QTest::addColumn<bool>("reached"); // the widget handled the message
+        const auto row = [](const char* name, const QList<int>& tables, int handler, int unhooked,
+                            const char* via, const char* order, bool reached) {
+            QTest::newRow(name) << tables << handler << unhooked << QString(via) << QString(order)
+                                << reached;
+        };
         const QList<int> two{MsgBeforeAndAfter, MsgBeforeAndAfter};
         const QList<int> three{MsgBeforeAndAfter, MsgBeforeAndAfter, MsgBeforeAndAfter};
-        QTest::newRow("after tables") << two << -1 << -1 << false << false << "Lb Eb Ea La" << true;
-        QTest::newRow("a click") << two << -1 << -1 << false << true << "Lb Eb Ea La" << true;
-        QTest::newRow("only L after")
-            << QList<int>{MsgBefore, MsgAfter} << -1 << -1 << false << false << "Eb La" << true;
-        QTest::newRow("E handles") << two << 0 << -1 << false << false << "Lb Eb La" << false;
-        QTest::newRow("L handles") << two << 1 << -1 << false << false << "Lb" << false;
-        QTest::newRow("three") << three << -1 << -1 << false << false << "Lb Mb Eb Ea Ma La"
-                               << true;
-        QTest::newRow("three, M before only")
-            << QList<int>{MsgBeforeAndAfter, MsgBefore, MsgBeforeAndAfter} << -1 << -1 << false
-            << false << "Lb Mb Eb Ea La" << true;
-        QTest::newRow("three, M handles")
-            << three << 1 << -1 << false << false << "Lb Mb La" << false;
-        QTest::newRow("L unhooked") << two << -1 << 1 << false << false << "Eb Ea" << true;
-        QTest::newRow("three, M unhooked")
-            << three << -1 << 1 << false << false << "Lb Eb Ea La" << true;
-        QTest::newRow("call original") << two << -1 << -1 << true << false << "Eb Ea" << true;
-        QTest::newRow("call original, E handles")
-            << two << 0 << -1 << true << false << "Eb" << false;
-        QTest::newRow("call original, M unhooked")
-            << three << -1 << 1 << true << false << "Eb Ea" << true;
+        row("after tables", two, -1, -1, "send", "Lb Eb Ea La", true);
+        row("a click", two, -1, -1, "click", "Lb Eb Ea La", true);
+        row("only L after", {MsgBefore, MsgAfter}, -1, -1, "send", "Eb La", true);
+        row("E handles", two, 0, -1, "send", "Lb Eb La", false);
+        row("L handles", two, 1, -1, "send", "Lb", false);
+        row("three", three, -1, -1, "send", "Lb Mb Eb Ea Ma La", true);
+        row("three, M before only", {MsgBeforeAndAfter, MsgBefore, MsgBeforeAndAfter}, -1, -1,
+            "send", "Lb Mb Eb Ea La", true);
+        row("three, M handles", three, 1, -1, "send", "Lb Mb La", false);
+        row("L unhooked", two, -1, 1, "send", "Eb Ea", true);
+        row("three, M unhooked", three, -1, 1, "send", "Lb Eb Ea La", true);
+        row("call original", two, -1, -1, "original", "Eb Ea", true);
+        row("call original, E handles", two, 0, -1, "original", "Eb", false);
+        row("call original, M unhooked", three, -1, 1, "original", "Eb Ea", true);
     }
     void stackedHooksCallTheirPreviousHook()
     {
         QFETCH(QList<int>, tables);
         QFETCH(int, handler);
         QFETCH(int, unhooked);
-        QFETCH(bool, callOriginal);
-        QFETCH(bool, click);
+        QFETCH(QString, via);
         QFETCH(QString, order);
         QFETCH(bool, reached);
         CountingWidget widget;
@@ -267,12 +250,13 @@ private Q_SLOTS:
         if (unhooked >= 0)
             owners[static_cast<std::size_t>(unhooked)].hooks.ssc_UnSubclass(hwnd);
         RecordingOwner& latest = owners[static_cast<std::size_t>(tables.size() - 1)];
-        if (click) {
+        if (via == QLatin1String("click")) {
             pressLeft(&widget, QPoint(1, 1));
             QCOMPARE(widget.presses, reached ? 1 : 0);
         } else {
-            const LResult result = callOriginal ? latest.hooks.ssc_CallOriginal(hwnd, WM_USER, 2, 3)
-                                                : SendMessage(hwnd, WM_USER, 2, 3);
+            const LResult result = via == QLatin1String("original")
+                                       ? latest.hooks.ssc_CallOriginal(hwnd, WM_USER, 2, 3)
+                                       : SendMessage(hwnd, WM_USER, 2, 3);
             QCOMPARE(result, reached ? 5 : 7);
             QCOMPARE(widget.received.count(WM_USER), reached ? 1 : 0);
         }
@@ -314,8 +298,6 @@ private Q_SLOTS:
     void aListViewportStillWorksUnderItsHook()
     {
         QStandardItemModel model(100, 1);
-        for (int row = 0; row < 100; ++row)
-            model.setItem(row, new QStandardItem(QStringLiteral("row %1").arg(row)));
         QTreeView view;
         view.setModel(&model);
         view.resize(200, 150);
@@ -329,11 +311,10 @@ private Q_SLOTS:
             if (call.message == WM_LBUTTONDOWN)
                 currentRows.append(view.currentIndex().row());
         };
-        const QPoint row3 = view.visualRect(model.index(3, 0)).center();
-        QTest::mouseClick(view.viewport(), Qt::LeftButton, {}, row3);
+        QTest::mouseClick(view.viewport(), Qt::LeftButton, {},
+                          view.visualRect(model.index(3, 0)).center());
         // The view handled the click between the before-call and the after-call.
         QVERIFY(currentRows.size() == 2 && currentRows[0] != 3 && currentRows[1] == 3);
-        QCOMPARE(view.currentIndex().row(), 3);
         owner.calls.clear();
         view.verticalScrollBar()->setValue(20);
         QCOMPARE(owner.messages(true), (QList<Msg>{WM_ERASEBKGND}));

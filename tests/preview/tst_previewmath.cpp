@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTreeView>
+#include <tuple>
 
 namespace {
 
@@ -41,33 +42,22 @@ struct Window {
 class TestPreviewMath : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void scrollMaximum_data()
+    void scrollAndColumnMath()
     {
-        QTest::addColumn<double>("picture");
-        QTest::addColumn<int>("maximum");
-        QTest::addColumn<bool>("enabled");
-        // Against the design viewport width, 10695 twips.
-        QTest::newRow("equal widths") << 10695.0 << 0 << true;
-        QTest::newRow("one twip narrower") << 10694.0 << 0 << false;
-        QTest::newRow("3000 wider") << 13695.0 << 25 << true;
-        QTest::newRow("300 wider: 2.5 to even") << 10995.0 << 2 << true;
-        QTest::newRow("420 wider: 3.5 to even") << 11115.0 << 4 << true;
-        QTest::newRow("smaller picture") << 4335.0 << -53 << false;
-        QTest::newRow("beyond 16 bits") << 5.0e6 << 32767 << true;
-    }
-    void scrollMaximum()
-    {
-        QFETCH(double, picture);
-        QFETCH(int, maximum);
-        QFETCH(bool, enabled);
-        QCOMPARE(ScrollMath::ScrollMaximum(picture, 10695), maximum);
-        QCOMPARE(ScrollMath::ScrollEnabled(picture, 10695), enabled);
-    }
-    void columnWidthAndPageStep()
-    {
-        const std::pair<double, int> cases[] = {{10815, 3455},   {21630, 7060}, {10804.5, 3452},
-                                                {10807.5, 3452}, {300, 0},      {1.0e6, 32767}};
-        for (const auto& [listWidth, column] : cases)
+        // Picture width, maximum and enabled against the design viewport, 10695 twips.
+        const std::tuple<double, int, bool> scrolls[] = {
+            {10695, 0, true},    {10694, 0, false},
+            {13695, 25, true},   {10995, 2, true}, // 2.5 to even
+            {11115, 4, true},                      // 3.5 to even
+            {4335, -53, false},                    // a smaller picture
+            {5.0e6, 32767, true}};
+        for (const auto& [picture, maximum, enabled] : scrolls) {
+            QCOMPARE(ScrollMath::ScrollMaximum(picture, 10695), maximum);
+            QCOMPARE(ScrollMath::ScrollEnabled(picture, 10695), enabled);
+        }
+        const std::pair<double, int> columns[] = {{10815, 3455},   {21630, 7060}, {10804.5, 3452},
+                                                  {10807.5, 3452}, {300, 0},      {1.0e6, 32767}};
+        for (const auto& [listWidth, column] : columns)
             QCOMPARE(ResizeCode::ColumnWidth(listWidth), column);
         QCOMPARE(ScrollMath::PageStep(10695), 89);
         QCOMPARE(ScrollMath::PageStep(0), 1);
@@ -108,29 +98,21 @@ private Q_SLOTS:
         QCOMPARE(w.button->geometry(), twips(6480, 4800, 2400, 990));
         QCOMPARE(late->geometry(), twips(600, 600, 600, 600));
     }
-    void zoomSteps_data()
+    void zoomStepsFitAndDecodeSizes()
     {
-        QTest::addColumn<double>("zoom");
-        QTest::addColumn<double>("in");
-        QTest::addColumn<double>("out");
-        QTest::newRow("100%") << 1.0 << 1.25 << 0.75;
-        QTest::newRow("a third") << 1.0 / 3 << 0.5 << 0.25;
-        QTest::newRow("a fit between steps") << 0.8 << 1.0 << 0.75;
-        QTest::newRow("a fit a rounding error off a step") << 0.5 + 1e-12 << 2.0 / 3 << 1.0 / 3;
-        QTest::newRow("800% is the top") << 8.0 << 8.0 << 6.0;
-        QTest::newRow("10% is the bottom") << 0.1 << 0.25 << 0.1;
-        QTest::newRow("a fit under 10%") << 0.04 << 0.1 << 0.04;
-    }
-    void zoomSteps()
-    {
-        QFETCH(double, zoom);
-        QFETCH(double, in);
-        QFETCH(double, out);
-        QCOMPARE(ZoomMath::ZoomIn(zoom), in);
-        QCOMPARE(ZoomMath::ZoomOut(zoom), out);
-    }
-    void fitAndDecodeSizes()
-    {
+        // Zoom, in, out.
+        const std::tuple<double, double, double> steps[] = {
+            {1.0, 1.25, 0.75},
+            {1.0 / 3, 0.5, 0.25},
+            {0.8, 1.0, 0.75},                // a fit between steps
+            {0.5 + 1e-12, 2.0 / 3, 1.0 / 3}, // a fit a rounding error off a step
+            {8.0, 8.0, 6.0},                 // 800% is the top
+            {0.1, 0.25, 0.1},                // 10% the bottom
+            {0.04, 0.1, 0.04}};              // a fit under 10%
+        for (const auto& [zoom, in, out] : steps) {
+            QCOMPARE(ZoomMath::ZoomIn(zoom), in);
+            QCOMPARE(ZoomMath::ZoomOut(zoom), out);
+        }
         QCOMPARE(ZoomMath::FitFactor(QSize(1200, 600), QSize(700, 200)), 1.0 / 3);
         QCOMPARE(ZoomMath::FitFactor(QSize(600, 1200), QSize(700, 200)), 1.0 / 6);
         QCOMPARE(ZoomMath::FitFactor(QSize(200, 100), QSize(700, 200)), 1.0);

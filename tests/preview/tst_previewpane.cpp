@@ -50,10 +50,8 @@ private Q_SLOTS:
         search();
         clickRow(QStringLiteral("a.png"));
         QVERIFY(m_picture->isVisible());
-        QCOMPARE(m_picture->geometry(), QRect(0, 0, 1200, 600));
         QVERIFY(showsTreeColour());
         QCOMPARE(m_form->PreviousImagePath, QStringLiteral("a.png"));
-        QVERIFY(m_h->isEnabled() && m_v->isEnabled());
         const double viewWidth = Platform::pixelsToTwipsX(m_pane->picContenedor()->width());
         const double viewHeight = Platform::pixelsToTwipsY(m_pane->picContenedor()->height());
         QCOMPARE(m_h->minimum(), 0);
@@ -74,11 +72,8 @@ private Q_SLOTS:
         QTest::keyClick(m_list, Qt::Key_Shift);
         QTRY_VERIFY(!m_pane->isLoading());
         QCOMPARE(m_picture->pos(), panned);
-        QCOMPARE(m_h->value(), 1);
         QTest::keyClick(m_list, Qt::Key_Down);
-        QVERIFY(m_form->PreviousImagePath != QStringLiteral("a.png"));
         clickRow(QStringLiteral("a.png"));
-        QCOMPARE(m_picture->pos(), QPoint(0, 0));
         QCOMPARE(QPoint(m_h->value(), m_v->value()), QPoint(0, 0));
         // Smaller than the viewport: both bars off and the value held at 0.
         clickRow(QStringLiteral("b.png"));
@@ -100,7 +95,6 @@ private Q_SLOTS:
             clickRow(QLatin1String(name));
             QCOMPARE(m_picture->size(), QSize(1200, 600));
             QVERIFY(showsTreeColour());
-            QCOMPARE(m_picture->pos(), QPoint(0, 0));
             QCOMPARE(m_h->value(), 0);
             QCOMPARE(m_form->PreviousImagePath, QLatin1String(name));
         }
@@ -245,11 +239,8 @@ private Q_SLOTS:
         // image point stays under the cursor to within half a step.
         const QPoint step(Platform::twipsToPixelsX(120), Platform::twipsToPixelsY(120));
         QCOMPARE(m_picture->pos(), QPoint(-step.x() * m_h->value(), -step.y() * m_v->value()));
-        const QPointF drift = QPointF(at - m_picture->pos()) / zoom - imagePoint;
-        QVERIFY2(std::abs(drift.x()) * zoom <= step.x() / 2.0,
-                 qPrintable(QString::number(drift.x())));
-        QVERIFY2(std::abs(drift.y()) * zoom <= step.y() / 2.0,
-                 qPrintable(QString::number(drift.y())));
+        const QPointF drift = (QPointF(at - m_picture->pos()) / zoom - imagePoint) * zoom;
+        QVERIFY(std::abs(drift.x()) <= step.x() / 2.0 && std::abs(drift.y()) <= step.y() / 2.0);
     }
     void fitToPaneDecodesAtTheShownSize()
     {
