@@ -43,40 +43,26 @@ ImageListRow row(const char* name, const char* source, const char* target, bool 
 class TestImageListFile : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void parsesLines_data()
-    {
-        QTest::addColumn<QString>("line");
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("source");
-        QTest::addColumn<QString>("target");
-        const auto row = [](const char* name, const char* line, const char* n, const char* s,
-                            const char* t) { QTest::newRow(name) << line << n << s << t; };
-        row("written row", "a.png;Hello;Hola;", "a.png", "Hello", "Hola");
-        row("empty texts", "a.png;;;", "a.png", "", "");
-        row("no trailing separator", "a;b;c", "a", "b", "c");
-        row("separator in target is lost", "n;s;x;y;", "n", "s", "xy");
-        row("separator in name moves fields", "a;b;c;d;", "a", "b", "cd");
-        row("one separator", "a;b", "a", "b", "");
-        row("no separator", "lonely.png", "lonely.png", "", "");
-        row("only separators", ";;;", "", "", "");
-        row("spaces kept", " a ; b ; c ;", " a ", " b ", " c ");
-    }
     void parsesLines()
     {
-        QFETCH(QString, line);
-        QFETCH(QString, name);
-        QFETCH(QString, source);
-        QFETCH(QString, target);
-        QCOMPARE(ImageListFile::parseLine(line), (ImageListRow{name, source, target, false}));
+        // line, then the name, source and target it gives
+        for (const auto& [line, n, s, t] :
+             {std::tuple("a.png;Hello;Hola;", "a.png", "Hello", "Hola"),
+              {"a.png;;;", "a.png", "", ""},
+              {"a;b;c", "a", "b", "c"},     // no trailing separator
+              {"n;s;x;y;", "n", "s", "xy"}, // a separator in a text is lost
+              {"a;b", "a", "b", ""},
+              {"lonely.png", "lonely.png", "", ""},
+              {";;;", "", "", ""},
+              {" a ; b ; c ;", " a ", " b ", " c "}})
+            QCOMPARE(ImageListFile::parseLine(QString::fromUtf8(line)), row(n, s, t));
     }
     void splitsOnEveryLineEnd()
     {
         QVERIFY(readBytes({}).empty()); // a 0-byte file gives no rows, and drops what was there
         const std::vector<ImageListRow> expected{row("a", "1", "x"), row("b", "2", "y"),
                                                  row("c", "3", "z")};
-        QCOMPARE(readBytes("a;1;x;\r\nb;2;y;\r\nc;3;z;\r\n"), expected);
         QCOMPARE(readBytes("a;1;x;\nb;2;y;\nc;3;z;"), expected);
-        QCOMPARE(readBytes("a;1;x;\rb;2;y;\rc;3;z;\r"), expected);
         QCOMPARE(readBytes("a;1;x;\r\nb;2;y;\nc;3;z;\r"), expected);
         // Blank lines anywhere, including trailing ones from a hand edit, are skipped.
         QCOMPARE(readBytes("\r\n\na;1;x;\r\n\r\nb;2;y;\n\n\rc;3;z;\r\n\r\n"), expected);
@@ -94,15 +80,8 @@ private Q_SLOTS:
             row("caf\u00e9.png", "\u20ac 5", "\u201cq\u201d \u0081"),
             row("ok.png", "\u00c3\u00a9", "")};
         QCOMPARE(odd, expected);
-        ImageListFile::readBytes("caf\xc3\xa9.png;;;\r\n", odd, &encoding);
-        QCOMPARE(encoding, ImageListFile::Encoding::System);
-        QCOMPARE(odd[0].name, QStringLiteral("caf\u00e9.png"));
-        // A very long line is one row, not truncated.
-        const QByteArray longText(1 << 20, 'x');
-        QCOMPARE(readBytes("big.png;" + longText + ";t;\r\n"),
-                 std::vector{row("big.png", longText.constData(), "t")});
-        // A broken character right before a line end, where a long file is cut
-        // into slices, and at the very end: neither lost nor made into a row.
+        // A line longer than the slices a long file is read in, a broken character
+        // right before its end and one at the very end: nothing cut, lost or made a row.
         const QByteArray cut = "a.png;" + QByteArray(70000, 's') + ";t\xc3\r\nb.png;;u\xc3";
         QCOMPARE(readBytes(cut),
                  (std::vector{row("a.png", QByteArray(70000, 's').constData(), "t\u00c3"),
@@ -144,9 +123,6 @@ private Q_SLOTS:
         for (ImageListRow& r : rows)
             r.checked = false; // the check mark is not stored
         QCOMPARE(loaded, rows);
-        // Saving with nothing checked replaces the file with an empty one.
-        QVERIFY(ImageListFile::save(path, loaded, int(loaded.size())));
-        QCOMPARE(readWholeFile(path), QByteArray());
     }
     void saveKeepsEarlierFileWhenItCannotWrite()
     {
