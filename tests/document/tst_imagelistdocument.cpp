@@ -47,11 +47,9 @@ private Q_SLOTS:
             m.setText(0, ImageListModel::SourceText, QStringLiteral("y"));
         }) << 2;
         QTest::newRow("check") << Edit([](ImageListModel& m) { m.setChecked(1, false); }) << 1;
-        QTest::newRow("select all")
-            << Edit([](ImageListModel& m) { m.setAllChecked(3, true); }) << 1;
-        QTest::newRow("deselect all")
-            << Edit([](ImageListModel& m) { m.setAllChecked(3, false); }) << 1;
-        QTest::newRow("invert") << Edit([](ImageListModel& m) { m.invertChecked(2); }) << 1;
+        QTest::newRow("bulk checks") << Edit([](ImageListModel& m) {
+            m.setChecks({true, false});
+        }) << 1;
         QTest::newRow("split") << Edit(split) << 1;
         QTest::newRow("split then edit") << Edit([](ImageListModel& m) {
             split(m);
