@@ -58,7 +58,6 @@ private Q_SLOTS:
     }
     void startsAsDesigned()
     {
-        QVERIFY(rowCommandsEnabled(false));
         for (const char* name : {"CmdBrowse", "CmdSearchImages", "CmdLoadImages", "CmdAbout"})
             QVERIFY2(button(name)->isEnabled(), name);
         QCOMPARE(list()->itemCount(), 0);
@@ -81,8 +80,13 @@ private Q_SLOTS:
         QVERIFY(m_form->subLV()->editor()->isHidden());
         QVERIFY(m_platform->messages.isEmpty());
     }
-    void searchesTypedFolder()
+    void searchesTypedOrChosenFolder()
     {
+        // Browse cancelled: nothing changes.
+        click("CmdBrowse");
+        QCOMPARE(m_platform->folderPickerCalls, 1);
+        QVERIFY(m_form->textFolder()->text().isEmpty());
+        QVERIFY(!m_form->LoadImages);
         // Typed without the trailing separator: the search adds it.
         QString typed = m_tree->root();
         typed.chop(1);
@@ -91,7 +95,6 @@ private Q_SLOTS:
         QCOMPARE(m_form->textFolder()->text(), m_tree->root());
         QCOMPARE(rows(),
                  (QStringList{"A.JPG|||", "b.png|||", "sub/c.gif|||", "sub/deeper/d.bmp|||"}));
-        QCOMPARE(ImageCount::value(), 4);
         QVERIFY(rowCommandsEnabled(true));
         QVERIFY(m_form->LoadImages);
         // A search that ends within its delay shows no progress window.
@@ -106,21 +109,40 @@ private Q_SLOTS:
         QCOMPARE(ImageCount::value(), 0);
         QVERIFY(rowCommandsEnabled(false));
         QVERIFY(m_form->LoadImages);
+        // Chosen the same way, and searched.
+        m_platform->answerNextFolder(typed);
+        click("CmdBrowse");
+        QCOMPARE(m_form->textFolder()->text(), m_tree->root());
+        QCOMPARE(list()->itemCount(), 4);
+        // A choice that is no folder on disk counts as cancelled.
+        m_platform->answerNextFolder(m_tree->path(QStringLiteral("gone")));
+        click("CmdBrowse");
+        QCOMPARE(m_form->textFolder()->text(), m_tree->root());
+        QVERIFY(m_platform->messages.isEmpty());
     }
-    void refusesMissingFolder()
+    void reportsWhatItCannotUse()
     {
         searchTree(*m_tree);
         list()->setChecked(1, true);
+        list()->setSubItem(3, 1, QStringLiteral("typed work"));
         m_form->textFolder()->setText(m_tree->path(QStringLiteral("missing")));
         click("CmdSearchImages");
         QCOMPARE(m_platform->messageTexts(),
                  QStringList{QStringLiteral("Please, specify an existing folder.")});
         QCOMPARE(m_platform->messages.first().title, QStringLiteral("Vemarill"));
         QCOMPARE(m_platform->messages.first().icon, Platform::MessageIcon::Information);
-        // Everything stays as it was, the user's check marks included.
-        QCOMPARE(checks(), QStringLiteral("-x--"));
+        clickWithFile("CmdLoadImages", m_tree->path(QStringLiteral("missing.csv")));
+        QCOMPARE(m_platform->messages.last().text, QStringLiteral("Can't access file!"));
+        QCOMPARE(m_platform->messages.last().icon, Platform::MessageIcon::Critical);
+        // Neither changes the list the user was working on.
+        QCOMPARE(rows(), (QStringList{"A.JPG|||", "b.png|||x", "sub/c.gif|||",
+                                      "sub/deeper/d.bmp|typed work||"}));
         QCOMPARE(ImageCount::value(), 4);
         QVERIFY(rowCommandsEnabled(true));
+        // Saving into a folder that does not exist fails visibly.
+        clickWithFile("CmdSaveImages", m_tree->path(QStringLiteral("no/such/folder/list.csv")));
+        QCOMPARE(m_platform->messageTexts().mid(1),
+                 QStringList(2, QStringLiteral("Can't access file!")));
     }
     void checksRowsByKeyAndInBulk()
     {
@@ -206,41 +228,6 @@ private Q_SLOTS:
         m_platform->cancelNextFile();
         click("CmdLoadImages");
         QCOMPARE(list()->itemCount(), 2);
-        QVERIFY(m_platform->messages.isEmpty());
-    }
-    void reportsFilesItCannotUse()
-    {
-        searchTree(*m_tree);
-        list()->setSubItem(3, 1, QStringLiteral("typed work"));
-        // A failed load keeps the list the user was working on.
-        clickWithFile("CmdLoadImages", m_tree->path(QStringLiteral("missing.csv")));
-        QCOMPARE(m_platform->messageTexts(), QStringList{QStringLiteral("Can't access file!")});
-        QCOMPARE(m_platform->messages.last().icon, Platform::MessageIcon::Critical);
-        QCOMPARE(rows().last(), QStringLiteral("sub/deeper/d.bmp|typed work||"));
-        QCOMPARE(ImageCount::value(), 4);
-        // Saving into a folder that does not exist fails visibly.
-        list()->setChecked(0, true);
-        clickWithFile("CmdSaveImages", m_tree->path(QStringLiteral("no/such/folder/list.csv")));
-        QCOMPARE(m_platform->messageTexts(), QStringList(2, QStringLiteral("Can't access file!")));
-    }
-    void browsesForFolder()
-    {
-        // Cancelled: nothing changes.
-        click("CmdBrowse");
-        QCOMPARE(m_platform->folderPickerCalls, 1);
-        QVERIFY(m_form->textFolder()->text().isEmpty());
-        QVERIFY(!m_form->LoadImages);
-        QString chosen = m_tree->root();
-        chosen.chop(1);
-        m_platform->answerNextFolder(chosen);
-        click("CmdBrowse");
-        QCOMPARE(m_form->textFolder()->text(), m_tree->root());
-        QCOMPARE(list()->itemCount(), 4);
-        QVERIFY(m_form->LoadImages);
-        // A choice that is no folder on disk counts as cancelled.
-        m_platform->answerNextFolder(m_tree->path(QStringLiteral("gone")));
-        click("CmdBrowse");
-        QCOMPARE(m_form->textFolder()->text(), m_tree->root());
         QVERIFY(m_platform->messages.isEmpty());
     }
     void failedWriteKeepsEarlierFiles()
