@@ -181,20 +181,7 @@ private Q_SLOTS:
         }
         QCOMPARE(findImages(tree.root()), expected);
     }
-    void stopsWhenAsked()
-    {
-        TempTree tree;
-        for (int i = 0; i < 5; ++i)
-            QVERIFY(tree.writeFile(QStringLiteral("d%1/i.png").arg(i), "x"));
-        int calls = 0;
-        Functions::FoundImages found{{QStringLiteral("kept")}, {}};
-        QCOMPARE(Functions::FindImages(tree.root(), found,
-                                       [&](qsizetype, qsizetype) { return ++calls < 3; }),
-                 Functions::WalkOutcome::Stopped);
-        QCOMPARE(calls, 3);
-        QCOMPARE(found.Names, QStringList{QStringLiteral("kept")}); // untouched when stopped
-    }
-    void readsLargeTreesOnSeveralThreads()
+    void readsLargeTreesAndStopsWhenAsked()
     {
         // Enough folders that helpers start, with names whose order and kind the
         // walk must get right on any thread.
@@ -225,7 +212,6 @@ private Q_SLOTS:
                  Functions::WalkOutcome::Finished);
         QCOMPARE(allParallel.FoundFiles, allSerial.FoundFiles);
         QCOMPARE(allSerial.FoundFiles.size(), 6 + 6 * 8 * 7);
-
         // Stopped with helpers running: what was still queued is left to see.
         int calls = 0;
         QCOMPARE(
@@ -234,6 +220,14 @@ private Q_SLOTS:
             Functions::WalkOutcome::Stopped);
         QVERIFY(!allParallel.PendingFolders.isEmpty());
         QVERIFY(allParallel.FoundFiles.size() < allSerial.FoundFiles.size());
+        // Stopped on one thread: what was found is not handed out.
+        calls = 0;
+        Functions::FoundImages stopped{{QStringLiteral("kept")}, {}};
+        QCOMPARE(Functions::FindImages(
+                     tree.root(), stopped, [&](qsizetype, qsizetype) { return ++calls < 3; }, 0),
+                 Functions::WalkOutcome::Stopped);
+        QCOMPARE(calls, 3);
+        QCOMPARE(stopped.Names, QStringList{QStringLiteral("kept")});
     }
     void ordersNamesRegardlessOfCase()
     {
