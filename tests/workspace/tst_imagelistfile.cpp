@@ -42,7 +42,7 @@ ImageListRow row(const char* name, const char* source, const char* target, bool 
 class TestImageListFile : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void parsesLines()
+    void readsLines()
     {
         // line, then the name, source and target it gives
         for (const auto& [line, n, s, t] :
@@ -55,9 +55,6 @@ private Q_SLOTS:
               {";;;", "", "", ""},
               {" a ; b ; c ;", " a ", " b ", " c "}})
             QCOMPARE(ImageListFile::parseLine(QString::fromUtf8(line)), row(n, s, t));
-    }
-    void splitsOnEveryLineEnd()
-    {
         QVERIFY(readBytes({}).empty()); // a 0-byte file gives no rows, and drops what was there
         const std::vector<ImageListRow> expected{row("a", "1", "x"), row("b", "2", "y"),
                                                  row("c", "3", "z")};
@@ -116,7 +113,7 @@ private Q_SLOTS:
             r.checked = false; // the check mark is not stored
         QCOMPARE(loaded, rows);
     }
-    void saveKeepsEarlierFileWhenItCannotWrite()
+    void keepsEarlierWorkWhenItCannotReadOrWrite()
     {
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("keep.csv"));
@@ -128,6 +125,18 @@ private Q_SLOTS:
         QVERIFY(!error.isEmpty());
         QVERIFY(!ImageListFile::save(dir.path(), {row("a", "", "", true)}, 1));
         QCOMPARE(readWholeFile(path), QByteArray("old;;;\r\n"));
+        // Loads that fail leave the rows alone.
+        std::vector<ImageListRow> rows{row("mine", "typed", "work", true)};
+        QVERIFY(!ImageListFile::load(dir.filePath(QStringLiteral("missing.csv")), rows));
+        QVERIFY(!ImageListFile::load(dir.path(), rows));
+#ifdef Q_OS_LINUX
+        QVERIFY(!ImageListFile::load(QStringLiteral("/dev/zero"), rows)); // would never end
+        // A plain file whose bytes differ from its size as they are read, as one
+        // that another program writes meanwhile.
+        QVERIFY(QFileInfo(QStringLiteral("/proc/self/status")).isFile());
+        QVERIFY(!ImageListFile::load(QStringLiteral("/proc/self/status"), rows));
+#endif
+        QCOMPARE(rows, std::vector{row("mine", "typed", "work", true)});
         // A folder that takes no new file (no temporary) around a writable file:
         // the file is written in place. Root ignores permissions, so it freezes
         // the folder instead.
@@ -147,21 +156,6 @@ private Q_SLOTS:
             QSKIP("this folder cannot be made read-only here");
         QVERIFY(ImageListFile::save(path, {row("new", "", "", true)}, 1, &error));
         QCOMPARE(readWholeFile(path), QByteArray("new;;;\r\n"));
-    }
-    void loadOfMissingFileLeavesRowsAlone()
-    {
-        QTemporaryDir dir;
-        std::vector<ImageListRow> rows{row("mine", "typed", "work", true)};
-        QVERIFY(!ImageListFile::load(dir.filePath(QStringLiteral("missing.csv")), rows));
-        QVERIFY(!ImageListFile::load(dir.path(), rows));
-#ifdef Q_OS_LINUX
-        QVERIFY(!ImageListFile::load(QStringLiteral("/dev/zero"), rows)); // would never end
-        // A plain file whose bytes differ from its size as they are read, as one
-        // that another program writes meanwhile.
-        QVERIFY(QFileInfo(QStringLiteral("/proc/self/status")).isFile());
-        QVERIFY(!ImageListFile::load(QStringLiteral("/proc/self/status"), rows));
-#endif
-        QCOMPARE(rows, std::vector{row("mine", "typed", "work", true)});
     }
 };
 
