@@ -74,6 +74,14 @@ private Q_SLOTS:
         action("ActionQuit")->trigger();
         QVERIFY(m_window->isVisible());
         QCOMPARE(m_platform->questions.size(), 1);
+        // Discard closes it; the next start offers the folder searched last.
+        m_platform->answerNextQuestion(QStringLiteral("Discard"));
+        QVERIFY(m_window->close());
+        m_window = std::make_unique<MainWindow>();
+        QCOMPARE(m_window->form()->textFolder()->text(), m_tree->root());
+        auto* folders = m_window->findChild<QMenu*>(QStringLiteral("MenuRecentFolders"));
+        Q_EMIT folders->aboutToShow();
+        QVERIFY(folders->actions().first()->text().endsWith(m_tree->root()));
     }
     void menusFollowTheButtons()
     {
@@ -196,17 +204,6 @@ private Q_SLOTS:
         shortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
         QCOMPARE(preview->zoom(), 1.0);
         QVERIFY(!action("ActionFitToPane")->isChecked());
-    }
-    void remembersPlaces()
-    {
-        search();
-        m_platform->answerNextQuestion(QStringLiteral("Discard"));
-        QVERIFY(m_window->close());
-        m_window = std::make_unique<MainWindow>();
-        QCOMPARE(m_window->form()->textFolder()->text(), m_tree->root());
-        auto* folders = m_window->findChild<QMenu*>(QStringLiteral("MenuRecentFolders"));
-        Q_EMIT folders->aboutToShow();
-        QVERIFY(folders->actions().first()->text().endsWith(m_tree->root()));
     }
     void recognisesTextIntoRows()
     {
