@@ -41,13 +41,27 @@ QStringList findImages(const QString& root)
 class TestImageSearch : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void recognisesImageExtensions()
+    void recognisesImagesAndFolders()
     {
         for (const char* path :
              {"a.png", "PHOTO.JPG", "pic.Png", "photo.jpeg", "x.tar.gif", "dir.v2/x.BMP"})
             QVERIFY2(Functions::IsImageFile(QString::fromUtf8(path)), path);
         for (const char* path : {"clip.mpeg", "png", "imagepng", "a.png/readme", "logo.svg"})
             QVERIFY2(!Functions::IsImageFile(QString::fromUtf8(path)), path);
+        // Only the leading root goes, not a later repeat of it.
+        QCOMPARE(Functions::RemoveRoot(native("/img/x/img/c.png"), native("/img/x/")),
+                 native("img/c.png"));
+        QCOMPARE(Functions::RemoveRoot(native("/img/x/img/x/c.png"), native("/img/x/")),
+                 native("img/x/c.png"));
+        QCOMPARE(Functions::WithTrailingSeparator(native("/img")), native("/img/"));
+        QCOMPARE(Functions::WithTrailingSeparator(native("/img/")), native("/img/"));
+        QCOMPARE(Functions::WithTrailingSeparator(QString()), QString());
+        TempTree tree;
+        QVERIFY(Functions::FolderExists(tree.root()));
+        QVERIFY(tree.writeFile(QStringLiteral("f.png"), "x"));
+        QVERIFY(!Functions::FolderExists(tree.path(QStringLiteral("f.png"))));
+        QVERIFY(!Functions::FolderExists(tree.path(QStringLiteral("missing"))));
+        QVERIFY(!Functions::FolderExists(QString()));
     }
     void walksBreadthFirstSorted()
     {
@@ -242,23 +256,6 @@ private Q_SLOTS:
                 QVERIFY2(FolderWalk::lessByName(a, b) == expected, qPrintable(a + " vs " + b));
             }
         }
-    }
-    void derivesNames()
-    {
-        // Only the leading root goes, not a later repeat of it.
-        QCOMPARE(Functions::RemoveRoot(native("/img/x/img/c.png"), native("/img/x/")),
-                 native("img/c.png"));
-        QCOMPARE(Functions::RemoveRoot(native("/img/x/img/x/c.png"), native("/img/x/")),
-                 native("img/x/c.png"));
-        QCOMPARE(Functions::WithTrailingSeparator(native("/img")), native("/img/"));
-        QCOMPARE(Functions::WithTrailingSeparator(native("/img/")), native("/img/"));
-        QCOMPARE(Functions::WithTrailingSeparator(QString()), QString());
-        TempTree tree;
-        QVERIFY(Functions::FolderExists(tree.root()));
-        QVERIFY(tree.writeFile(QStringLiteral("f.png"), "x"));
-        QVERIFY(!Functions::FolderExists(tree.path(QStringLiteral("f.png"))));
-        QVERIFY(!Functions::FolderExists(tree.path(QStringLiteral("missing"))));
-        QVERIFY(!Functions::FolderExists(QString()));
     }
 };
 
