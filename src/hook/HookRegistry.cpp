@@ -187,14 +187,15 @@ void HookRegistry::zAddMsg(Platform::Msg uMsg, MessageTable& table)
                                     "values"));
         return;
     }
-    for (std::int32_t i = 0; i < table.count; ++i) {
-        Platform::Msg& slot = table.messages[static_cast<std::size_t>(i)];
-        if (slot == 0) {
-            slot = uMsg;
-            return;
-        }
-        if (slot == uMsg)
-            return;
+    // A message already held further on than a freed slot stays the only
+    // copy: a second one would outlive the message's removal.
+    const auto first = table.messages.begin();
+    const auto end = first + std::max(table.count, 0);
+    if (std::find(first, end, uMsg) != end)
+        return;
+    if (const auto freed = std::find(first, end, Platform::Msg(0)); freed != end) {
+        *freed = uMsg;
+        return;
     }
     const std::int32_t count = table.count < 1 ? 0 : table.count;
     table.messages[static_cast<std::size_t>(count)] = uMsg;

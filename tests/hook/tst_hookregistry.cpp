@@ -52,6 +52,8 @@ private Q_SLOTS:
         row("duplicate", {{Add, move}, {Add, move}}, 1, {move});
         row("freed slot reused", {{Add, move}, {Add, down}, {Del, move}, {Add, WM_PAINT}}, 2,
             {WM_PAINT, down});
+        row("held behind a freed slot",
+            {{Add, move}, {Add, down}, {Del, move}, {Add, down}, {Del, down}}, 2, {0, 0});
         row("delete missing", {{Add, down}, {Del, move}}, 1, {down}, notFound);
         row("delete from empty", {{Del, WM_PAINT}}, 0, {},
             "cSubclassListView.zDelMsg: Message &HF not found in table");
