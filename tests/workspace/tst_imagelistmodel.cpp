@@ -32,15 +32,6 @@ private Q_SLOTS:
         QCOMPARE(changed.size(), 1); // no change, no signal
         QVERIFY(!model.setData(model.index(2, 1), true, Qt::CheckStateRole));
         QVERIFY(!model.setData(model.index(9, 1), QStringLiteral("x")));
-        // Bulk checks visit the rows up to the count given.
-        model.setChecked(0, true);
-        model.invertChecked(3);
-        QCOMPARE(rowTexts(model.rows()).join(u' '),
-                 QStringLiteral("a||| mid|||x b|Hello|| end||| last|||"));
-        model.setAllChecked(100, true);
-        QCOMPARE(model.checks(), std::vector<bool>(5, true));
-        model.setAllChecked(0, false);
-        QVERIFY(model.isChecked(0));
         model.clear();
         QCOMPARE(model.rowCount(), 0);
     }

@@ -258,15 +258,15 @@ void ImageListModel::setChecked(int index, bool checked)
     setData(this->index(index, Name), checked ? Qt::Checked : Qt::Unchecked, Qt::CheckStateRole);
 }
 
-template <typename Change> void ImageListModel::changeChecks(int rowLimit, Change change)
+void ImageListModel::setChecks(const std::vector<bool>& checks)
 {
-    const int count = std::clamp(rowLimit, 0, rowCount());
+    const int count = std::min(static_cast<int>(checks.size()), rowCount());
     std::vector<bool> before(static_cast<size_t>(count));
     bool changed = false;
     for (int i = 0; i < count; ++i) {
         bool& checked = m_rows[static_cast<size_t>(i)].checked;
         before[static_cast<size_t>(i)] = checked;
-        checked = change(i, checked);
+        checked = checks[static_cast<size_t>(i)];
         changed = changed || checked != before[static_cast<size_t>(i)];
     }
     if (count > 0)
@@ -275,28 +275,12 @@ template <typename Change> void ImageListModel::changeChecks(int rowLimit, Chang
         Q_EMIT checksEdited(before);
 }
 
-void ImageListModel::setChecks(const std::vector<bool>& checks)
-{
-    changeChecks(static_cast<int>(checks.size()),
-                 [&checks](int i, bool) { return bool(checks[static_cast<size_t>(i)]); });
-}
-
 std::vector<bool> ImageListModel::checks() const
 {
     std::vector<bool> result(m_rows.size());
     for (size_t i = 0; i < m_rows.size(); ++i)
         result[i] = m_rows[i].checked;
     return result;
-}
-
-void ImageListModel::setAllChecked(int rowLimit, bool checked)
-{
-    changeChecks(rowLimit, [checked](int, bool) { return checked; });
-}
-
-void ImageListModel::invertChecked(int rowLimit)
-{
-    changeChecks(rowLimit, [](int, bool checked) { return !checked; });
 }
 
 void ImageListModel::beginEditGroup(const QString& label)

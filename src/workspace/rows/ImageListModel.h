@@ -50,9 +50,6 @@ public:
     QString text(int index, Column column) const;
     void setChecked(int index, bool checked);
     bool isChecked(int index) const { return row(index).checked; }
-    // The bulk check commands: one dataChanged for the first rowLimit rows.
-    void setAllChecked(int rowLimit, bool checked);
-    void invertChecked(int rowLimit);
     // The review marks of a row (see ImageListRow); writing a text clears its own.
     void setReviewMarks(int index, int sourceConfidence, bool targetFromMemory);
     // How the Target Text fits its image (see ImageListRow::fitLevel).
@@ -80,8 +77,6 @@ private:
     static QVariant reviewMark(const ImageListRow& row, int column, int role);
     QString& field(ImageListRow& row, int column);
     const QString& field(const ImageListRow& row, int column) const;
-    // The bulk check commands: one dataChanged for the rows visited.
-    template <typename Change> void changeChecks(int rowLimit, Change change);
 
     SharedRows m_rows;
     int m_groupDepth = 0;
