@@ -41,14 +41,6 @@ QString notNormal(const QImage& image, int left, int right)
     return {};
 }
 
-QList<QRgb> rgbAt(const QImage& image, const QList<QPoint>& points)
-{
-    QList<QRgb> out;
-    for (const QPoint& at : points)
-        out << rgbAt(image, at.x(), at.y());
-    return out;
-}
-
 int inkAmount(const QImage& with, const QImage& without)
 {
     int amount = 0;
@@ -126,10 +118,6 @@ private Q_SLOTS:
         QTest::mouseMove(grid.headerWindow(), grid.inColumn(1));
         QTRY_COMPARE(grid.object->hotColumn(), 1);
         const QImage hot = grid.look();
-        const int top = rowOf(hot, 2);
-        const int bottom = hot.height() - 1;
-        QCOMPARE(rgbAt(hot, {{L, top}, {L + 40, top}, {R - 20, bottom}, {R - 1, bottom}}),
-                 (QList<QRgb>{0xFAF8F3u, 0xFAF8F3u, 0xF8A900u, 0xF8A900u}));
         QCOMPARE(notNormal(hot, grid.left(0), grid.right(0)), QString());
         QCOMPARE(notNormal(hot, grid.left(2), grid.right(2)), QString());
         const QRect hotInk = titleInk(hot);
@@ -138,9 +126,6 @@ private Q_SLOTS:
         QTest::mousePress(grid.headerWindow(), Qt::LeftButton, {}, grid.inColumn(1));
         QVERIFY(grid.object->isHeaderPressed());
         const QImage pressed = grid.look();
-        QCOMPARE(
-            rgbAt(pressed, {{L, top}, {L + 1, top}, {L + 40, top}, {L + 40, bottom}, {R - 1, top}}),
-            (QList<QRgb>{0xA5A597u, 0xC1C2B8u, 0xDEDFD8u, 0xA5A597u, 0xA5A597u}));
         QCOMPARE(notNormal(pressed, grid.left(2), grid.right(2)), QString());
         const QRect pressedInk = titleInk(pressed);
         QCOMPARE(pressedInk, hotInk.translated(1, 1));
@@ -227,10 +212,6 @@ private Q_SLOTS:
         green.fill(Qt::green);
         grid.list->imageListModel()->setHeaderData(2, Qt::Horizontal, QIcon(green),
                                                    Qt::DecorationRole);
-        QCOMPARE(grid.object->GetListviewColumn(grid.object->headerWindow(), 2), u"Target Text"_qs);
-        QCOMPARE(
-            std::pair(grid.object->headerItemRecord().fmt, grid.object->headerItemRecord().iImage),
-            std::pair(0x4800, 2));
         const auto firstGreen = [&](const QImage& image) {
             for (int x = grid.left(2); x < grid.right(2); ++x)
                 if (isGreen(image.pixel(x, image.height() / 2)))
@@ -238,9 +219,7 @@ private Q_SLOTS:
             return -1;
         };
         // Left of the title at L + 9; on its right with IconAlingmentRight.
-        const QImage left = grid.look();
-        QCOMPARE(firstGreen(left), grid.left(2) + 9);
-        QVERIFY(!hasColour(left, QRect(0, 0, grid.right(1), left.height()), isGreen));
+        QCOMPARE(firstGreen(grid.look()), grid.left(2) + 9);
         grid.object->setIconAlingmentRight(true);
         QVERIFY(firstGreen(grid.look()) > grid.left(2) + 9 + 16);
     }
@@ -293,21 +272,20 @@ private Q_SLOTS:
         const QPoint hit = grid.list->viewport()->mapToGlobal(grid.cellPoint(2, 1));
         // The mouse has moved on since the press: it goes back to the last hit point.
         QTest::mouseMove(grid.list->viewport(), grid.cellPoint(4, 2));
-        // Left-out arguments: no title line on the default background, a rectangle that stays 5 s.
+        // Left-out arguments: a plain rectangle on the default background, at once, for 5 s.
         QVERIFY(!grid.object->SowToolTipText(QString(), u"Tip"_qs));
         QCOMPARE(QCursor::pos(), hit);
         QPointer<ToolTipWindow> tip = grid.object->toolTipWindow();
         QCOMPARE(tip->tool(), grid.list);
         QVERIFY(!tip->isBalloon() && !tip->hasTitle() && !tip->hasOwnBackground());
-        QCOMPARE(tip->visibleTime(), 5000);
-        // With no initial delay it comes up where the mouse rests.
+        QCOMPARE(std::pair(tip->visibleTime(), tip->delayTime()), std::pair(5000, 0));
+        // Shown by the mouse resting there already: no move comes after the cursor's jump.
         QTRY_VERIFY(tip->isVisible());
         QVERIFY(tip->geometry().top() >= hit.y());
-        // Every argument reaches the tip; a second call leaves one window, the second.
+        // Every argument reaches the tip, which replaces the first.
         grid.object->SowToolTipText(u"T"_qs, u"Tip"_qs, 3, 1, true, QColor(Qt::darkBlue),
                                     QColor(Qt::yellow), 1500, 40);
         QVERIFY(!tip);
-        QCOMPARE(toolTipCount(), 1);
         tip = grid.object->toolTipWindow();
         QCOMPARE(tip->options().Title, u"T"_qs);
         QVERIFY(tip->isBalloon() && tip->options().Centered);

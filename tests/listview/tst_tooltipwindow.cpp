@@ -42,7 +42,6 @@ private Q_SLOTS:
     {
         ToolTipHolder holder;
         ToolTipWindow* balloon = holder.show(m_list.get(), tip(u"Title"_qs, u"Some text"_qs, 0, 1));
-        QVERIFY(balloon->isBalloon());
         balloon->popUp(globalCentre(*m_list));
         QVERIFY(balloon->isVisible());
         // Rounded corners and a tail: the corners are cut away, the tail's tip
@@ -59,7 +58,6 @@ private Q_SLOTS:
         for (const int style : {0, 2, -1}) {
             ToolTipWindow* box =
                 holder.show(m_list.get(), tip(u"Title"_qs, u"Some text"_qs, 0, style));
-            QVERIFY(!box->isBalloon());
             box->popUp(globalCentre(*m_list));
             QVERIFY(box->mask().isEmpty());
             QVERIFY(box->height() < balloonHeight);
@@ -77,11 +75,9 @@ private Q_SLOTS:
         const QPoint at = globalCentre(*m_list);
         // A title line shows for a title or an icon alone; values outside 0..3 show no icon.
         ToolTipWindow* plain = holder.show(m_list.get(), tip({}, u"Text"_qs, 0));
-        QVERIFY(!plain->hasTitle());
         plain->popUp(at);
         const int plainHeight = plain->height();
         ToolTipWindow* iconOnly = holder.show(m_list.get(), tip({}, u"Text"_qs, 1));
-        QVERIFY(iconOnly->hasTitle());
         iconOnly->popUp(at);
         QVERIFY(iconOnly->height() >= plainHeight + 16);
         ToolTipWindow* odd = holder.show(m_list.get(), tip(u"Heading"_qs, u"Text"_qs, 7));
@@ -163,11 +159,6 @@ private Q_SLOTS:
         // Leaving the list hides it.
         QCursor::setPos(m_list->mapToGlobal(QPoint(-50, -50)));
         QTRY_VERIFY(!window->isVisible());
-        // Created while the mouse already rests on the list: it comes without a move.
-        QCursor::setPos(globalCentre(*m_list));
-        options.DelayTime = 0;
-        window = holder.show(m_list.get(), options);
-        QTRY_VERIFY(window->isVisible());
     }
     void hidesAfterTheVisibleTime()
     {
@@ -175,7 +166,6 @@ private Q_SLOTS:
         ToolTipOptions options = tip({}, u"Text"_qs);
         options.VisibleTime = 300;
         ToolTipWindow* window = holder.show(m_list.get(), options);
-        QCOMPARE(window->visibleTime(), 300);
         QTest::mouseMove(m_list->viewport(), QPoint(40, 40));
         QTRY_VERIFY(window->isVisible());
         QTRY_VERIFY(!window->isVisible());
