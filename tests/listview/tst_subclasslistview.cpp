@@ -72,18 +72,6 @@ private Q_SLOTS:
         const int barLeft = grid.list->verticalScrollBar()->mapTo(grid.frame, QPoint(0, 0)).x();
         QCOMPARE(grid.editor()->geometry().left(), grid.cellInContainer(0, 2).left());
         QCOMPARE(grid.editor()->geometry().right() + 1, barLeft);
-        grid.key(Qt::Key_Escape);
-        // Scrolled out on the left: two pixels inside the client edge, the same right edge.
-        grid.list->setColumnWidth(0, 500);
-        grid.list->setColumnWidth(1, 300);
-        QTRY_VERIFY(grid.list->horizontalScrollBar()->maximum() > 0);
-        grid.list->horizontalScrollBar()->setValue(600);
-        QCoreApplication::processEvents();
-        const QRect cell = grid.cellInContainer(1, 1);
-        QVERIFY(cell.left() < clientLeft);
-        QVERIFY(grid.open(1, 1));
-        QCOMPARE(grid.editor()->geometry(),
-                 QRect(QPoint(clientLeft + 2, cell.top()), cell.bottomRight() - QPoint(1, 0)));
     }
     void placement()
     {
