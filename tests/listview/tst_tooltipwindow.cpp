@@ -41,24 +41,24 @@ private Q_SLOTS:
     void balloonAndRectangle()
     {
         ToolTipHolder holder;
+        const QPoint at = globalCentre(*m_list);
         ToolTipWindow* balloon = holder.show(m_list.get(), tip(u"Title"_qs, u"Some text"_qs, 0, 1));
-        balloon->popUp(globalCentre(*m_list));
-        QVERIFY(balloon->isVisible());
+        balloon->popUp(at);
         // Rounded corners and a tail: the corners are cut away, the tail's tip
         // sits right under the cursor.
         const QRegion shape = balloon->mask();
         QVERIFY(!shape.contains(QPoint(0, 0)));
         QVERIFY(!shape.contains(QPoint(balloon->width() - 1, balloon->height() - 1)));
         QVERIFY(shape.contains(balloon->rect().center()));
-        const QPoint tail = balloon->mapFromGlobal(globalCentre(*m_list) + QPoint(0, 3));
+        const QPoint tail = balloon->mapFromGlobal(at + QPoint(0, 3));
         QVERIFY(shape.contains(tail));
         QVERIFY(!shape.contains(QPoint(tail.x() + 12, 2)));
-        QCOMPARE(balloon->geometry().top(), globalCentre(*m_list).y() + 1);
+        QCOMPARE(balloon->geometry().top(), at.y() + 1);
         const int balloonHeight = balloon->height();
         for (const int style : {0, 2, -1}) {
             ToolTipWindow* box =
                 holder.show(m_list.get(), tip(u"Title"_qs, u"Some text"_qs, 0, style));
-            box->popUp(globalCentre(*m_list));
+            box->popUp(at);
             QVERIFY(box->mask().isEmpty());
             QVERIFY(box->height() < balloonHeight);
             // A one-pixel frame around the background, corners included.
@@ -66,7 +66,7 @@ private Q_SLOTS:
             QVERIFY(rgbAt(image, 0, 0) != rgbAt(image, 1, 1));
             QCOMPARE(rgbAt(image, 0, 0), rgbAt(image, box->width() - 1, 0));
             // Below the cursor's arrow.
-            QVERIFY(box->geometry().top() > globalCentre(*m_list).y());
+            QVERIFY(box->geometry().top() > at.y());
         }
     }
     void titleIconAndColours()
