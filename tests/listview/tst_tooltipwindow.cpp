@@ -127,13 +127,6 @@ private Q_SLOTS:
         QVERIFY(window.isNull());
         QVERIFY(!holder.window());
         holder.destroy();
-        // A tip whose mouse events are being filtered removes itself cleanly.
-        init();
-        holder.show(m_list.get(), tip({}, u"Text"_qs));
-        QTest::mouseMove(m_list->viewport(), QPoint(50, 50));
-        holder.destroy();
-        QTest::mouseMove(m_list->viewport(), QPoint(60, 60));
-        QTest::mouseClick(m_list->viewport(), Qt::LeftButton, {}, QPoint(60, 60));
     }
     void showsWhenTheMouseRests()
     {
