@@ -173,7 +173,6 @@ private Q_SLOTS:
         QFETCH(int, scale);
         QRect box;
         const QImage source = labelImage(&box);
-        const QImage before = source.copy();
         const auto paint = [&](const QString& target) {
             QImage canvas(source.size() * scale, QImage::Format_RGB32);
             QPainter painter(&canvas);
@@ -185,11 +184,10 @@ private Q_SLOTS:
         // Lower case without ascenders leaves the top of the box to the fill.
         const QImage overflowing = paint(u"we are open now"_qs);
         const QImage fitting = paint(u"ok"_qs);
-        QCOMPARE(source, before);
         int coveredInk = 0;
         for (int y = box.top() + 1; y <= box.top() + 4; ++y)
             for (int x = box.left() + 1; x <= box.right() - 3; ++x) {
-                coveredInk += qGray(before.pixel(x, y)) > 200;
+                coveredInk += qGray(source.pixel(x, y)) > 200;
                 QCOMPARE(QColor(overflowing.pixel(x * scale, y * scale)), kBackground);
             }
         QVERIFY(coveredInk > 0);
