@@ -251,8 +251,6 @@ private Q_SLOTS:
         Grid grid;
         QVERIFY(grid.ok);
         const auto toolTipCount = [&] { return grid.list->findChildren<ToolTipWindow*>().size(); };
-        // Destroy with nothing to remove is harmless.
-        grid.object->Destroy();
         restOnCell(grid, 2, 1);
         const QPoint hit = grid.list->viewport()->mapToGlobal(grid.cellPoint(2, 1));
         // The mouse has moved on since the press: it goes back to the last hit point.
