@@ -155,12 +155,10 @@ private Q_SLOTS:
     {
         const SourceLines source{{QRect(0, 0, 900, 20), {}}, {QRect(0, 30, 900, 20), {}}};
         const FitResult fit = measureFit(source, u"One / Two / Three"_qs);
-        QCOMPARE(fit.lines.size(), 3);
-        QCOMPARE(fit.extraLines(), 1);
+        QVERIFY(fit.summary().contains(u"3 lines for 2 text boxes"_qs));
         QVERIFY(fit.percent < 100);
         QCOMPARE(fit.verdict, Verdict::Overflows);
         QVERIFY(fit.lines.at(2).box.top() > fit.lines.at(1).box.bottom());
-        QVERIFY(fit.summary().contains(u"3 lines for 2 text boxes"_qs));
     }
     void overlay_data()
     {
