@@ -114,7 +114,6 @@ private Q_SLOTS:
         QVERIFY(hasColour(hot, hotInk, isRed));
         // Pressed: the left button down on it; the title one pixel right and down.
         QTest::mousePress(grid.headerWindow(), Qt::LeftButton, {}, grid.inColumn(1));
-        QVERIFY(grid.object->isHeaderPressed());
         const QImage pressed = grid.look();
         QCOMPARE(notNormal(pressed, grid.left(2), grid.right(2)), QString());
         const QRect pressedInk = titleInk(pressed);
@@ -122,12 +121,10 @@ private Q_SLOTS:
         QVERIFY(hasColour(pressed, pressedInk, isRed));
         // Drag: moved with the button down, the column looks like the others.
         QTest::mouseMove(grid.headerWindow(), grid.inColumn(1) + QPoint(3, 0));
-        QVERIFY(grid.object->isHeaderDragged());
         QCOMPARE(grid.look(), normal);
         // Released over the column: hot again.
         QTest::mouseRelease(grid.headerWindow(), Qt::LeftButton, {},
                             grid.inColumn(1) + QPoint(3, 0));
-        QVERIFY(!grid.object->isHeaderPressed() && !grid.object->isHeaderDragged());
         QCOMPARE(grid.look(), hot);
     }
     void changesRepaint()
