@@ -42,7 +42,6 @@ private Q_SLOTS:
         QVERIFY(!unbound.SubClassListView(nullptr));
         unbound.SetPropertyTextBoxEdit();
         QVERIFY(!unbound.SowToolTipText(u"Title"_qs, u"Text"_qs, 1, 1));
-        QVERIFY(!unbound.toolTipWindow());
         QCOMPARE(QCursor::pos(), QPoint(2000, 2000));
     }
     void editorGeometry()
@@ -55,7 +54,6 @@ private Q_SLOTS:
         QVERIFY(grid.open(1, 1));
         QCOMPARE(grid.editor()->geometry(), grid.cellInContainer(1, 1).adjusted(0, 0, -1, 0));
         QCOMPARE(grid.editor()->selectedText(), u"src2"_qs);
-        QCOMPARE(grid.hit(), std::pair(1, 1));
         grid.key(Qt::Key_Escape);
         // A Name: from the client edge, over the check box its label leaves out.
         QVERIFY(grid.list->subItemRect(2, 0, ImageListView::PortionLabel).left() > 0);
@@ -69,7 +67,6 @@ private Q_SLOTS:
         grid.list->setColumnWidth(2, 400);
         QVERIFY(grid.open(0, 2));
         const int barLeft = grid.list->verticalScrollBar()->mapTo(grid.frame, QPoint(0, 0)).x();
-        QCOMPARE(grid.editor()->geometry().left(), grid.cellInContainer(0, 2).left());
         QCOMPARE(grid.editor()->geometry().right() + 1, barLeft);
     }
     void placement()
