@@ -90,7 +90,6 @@ private Q_SLOTS:
         // A format outside the table keeps the previous column's placement; 0 has none.
         const Placement earlier{true, 3};
         QCOMPARE(HeaderLayout::placementOf(0x0800, earlier), earlier);
-        QCOMPARE(HeaderLayout::placementOf(0x4003, {}), Placement());
         QCOMPARE(HeaderLayout::placementOf(0, earlier), Placement());
         // An icon needs five pixels more than its width, and may not start left of the item.
         QVERIFY(HeaderLayout::iconFits(100, 121, 16, 100));
