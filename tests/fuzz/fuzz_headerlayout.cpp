@@ -47,9 +47,7 @@ void checkFit(const QString& text, int width)
     const QString kept = fitted.chopped(ellipsis.size());
     FUZZ_CHECK(!kept.isEmpty() && text.startsWith(kept));
     FUZZ_CHECK(widthOf(kept) <= room);
-    // No half of a surrogate pair is left behind.
     FUZZ_CHECK(!(kept.back().isHighSurrogate() && text[kept.size()].isLowSurrogate()));
-    // And it is the longest prefix that fits.
     FUZZ_CHECK(widthOf(prefixOf(text, kept.size() + 1)) > room);
 }
 

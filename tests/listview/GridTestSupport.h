@@ -81,7 +81,7 @@ struct Grid {
     }
     ~Grid() { ImageCount::set(0); }
 
-    // Cells, in the list's viewport.
+    // In the list's viewport.
     QPoint cellPoint(int row, int column) const
     {
         const QRect cell = list->cellRect(row, column);
@@ -107,21 +107,19 @@ struct Grid {
     {
         QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
     }
-    // The cell editor.
     QLineEdit* editor() const { return object->editor(); }
     bool open(int row, int column) const
     {
         doubleClick(cellPoint(row, column));
         return editor()->isVisible() && editor()->hasFocus();
     }
-    void type(const QString& typed) const { QTest::keyClicks(editor(), typed); }
     void key(Qt::Key key) const { QTest::keyClick(editor(), key); }
     // Opens the cell and types into it; false when no editor opened.
     bool typeInto(int row, int column, const QString& typed) const
     {
         if (!open(row, column))
             return false;
-        type(typed);
+        QTest::keyClicks(editor(), typed);
         return true;
     }
     bool write(int row, int column, const QString& typed, Qt::Key end = Qt::Key_Return) const
@@ -131,7 +129,6 @@ struct Grid {
         key(end);
         return true;
     }
-    // The header.
     QHeaderView* header() const { return list->header(); }
     QWidget* headerWindow() const { return list->header()->viewport(); }
     int left(int column) const { return header()->sectionViewportPosition(column); }
