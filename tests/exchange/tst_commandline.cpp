@@ -127,8 +127,6 @@ private Q_SLOTS:
                                  {"export-html", "list.csv", "--root", "images", "-o", "page.htm"});
         QVERIFY2(run.exitCode == 0, run.err.constData());
         const QByteArray page = readWholeFile(m_tree->path("page.htm"));
-        QVERIFY(page.startsWith("<HTML>\r\n<HEAD>\r\n<TITLE>"));
-        QVERIFY(page.contains("<TD>&quot;Quit&quot;</TD>"));
         QVERIFY(
             page.contains(QUrl::fromLocalFile(m_tree->path("images/menu/a,b.png")).toEncoded()));
     }

@@ -89,7 +89,6 @@ private Q_SLOTS:
     void aChosenLanguageOverridesTheDesktop()
     {
         Language::choose(QStringLiteral("es"));
-        QCOMPARE(Language::chosen(), QStringLiteral("es"));
         QCOMPARE(Language::install(*qApp), QStringLiteral("es"));
         MainWindow window;
         QCOMPARE(window.menuBar()->actions().first()->text(), QStringLiteral("&Archivo"));
