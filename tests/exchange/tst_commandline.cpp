@@ -142,7 +142,6 @@ private Q_SLOTS:
     }
     void recognisesTheExampleTree()
     {
-        // The example tree's images and the texts they show.
         const QString examples = QStringLiteral(EXAMPLES_DIR "/images/");
         const Run found = vemarill(m_tree->root(), {"search", examples, "-o", "list.csv"});
         QCOMPARE(found.exitCode, 0);
