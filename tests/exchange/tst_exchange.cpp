@@ -121,7 +121,7 @@ private Q_SLOTS:
         };
         const QByteArray root = "<xliff xmlns=\"urn:oasis:names:tc:xliff:document:2.0\" "
                                 "version=\"2.0\" srcLang=\"en\">\n";
-        const Format xliff = Format::Xliff20;
+        const Format xliff = Format::Xliff20, csv = Format::Csv;
         row("XLIFF truncated", xliff, root + "<file id=\"f\">\n<unit id=\"a\"><segment><sou", 3, 27,
             "ends before");
         row("XLIFF wrong namespace", xliff,
@@ -139,19 +139,18 @@ private Q_SLOTS:
         row("XLIFF undeclared entity", xliff, root + "<file id=\"f\">&bad;</file></xliff>", 2, 19,
             "bad");
         const QByteArray header = "Name,Source Text,Target Text,Checked\r\n";
-        row("CSV unbalanced quote", Format::Csv,
-            header + "a,b,c,1\r\nname,\"open, never\r\nclosed,1\r\n", 3, 6, "never closed");
-        row("CSV too many fields", Format::Csv, header + "a,b,c,1,extra\r\n", 2, 9,
+        row("CSV unbalanced quote", csv, header + "a,b,c,1\r\nname,\"open, never\r\nclosed,1\r\n",
+            3, 6, "never closed");
+        row("CSV too many fields", csv, header + "a,b,c,1,extra\r\n", 2, 9,
             "5 fields where the header has 4");
-        row("CSV too few fields after a quoted line break", Format::Csv,
-            header + "\"two\nlines\",b\n", 3, 8, "2 fields");
-        row("CSV quote inside a field", Format::Csv, header + "\U0001F600ab\"c,,,0\n", 2, 4,
+        row("CSV too few fields after a quoted line break", csv, header + "\"two\nlines\",b\n", 3,
+            8, "2 fields");
+        row("CSV quote inside a field", csv, header + "\U0001F600ab\"c,,,0\n", 2, 4,
             "quote inside");
-        row("CSV text after closing quote", Format::Csv, header + "\"a\"b,,,0\n", 2, 4,
-            "closing quote");
-        row("CSV bad check", Format::Csv, header + "a,,,maybe\n", 2, 5, "Checked");
-        row("CSV no header", Format::Csv, "a,b,c,1\r\n", 1, 1, "header");
-        row("CSV not UTF-8", Format::Csv, header + "ok,,,1\ncaf\xE9,,,1\n", 3, 4, "UTF-8");
+        row("CSV text after closing quote", csv, header + "\"a\"b,,,0\n", 2, 4, "closing quote");
+        row("CSV bad check", csv, header + "a,,,maybe\n", 2, 5, "Checked");
+        row("CSV no header", csv, "a,b,c,1\r\n", 1, 1, "header");
+        row("CSV not UTF-8", csv, header + "ok,,,1\ncaf\xE9,,,1\n", 3, 4, "UTF-8");
         row("TSV comma header", Format::Tsv, "Name,Source Text,Target Text,Checked\n", 1, 1,
             "header");
     }

@@ -226,19 +226,11 @@ private Q_SLOTS:
     void tmxGolden()
     {
         const QDateTime when(QDate(2024, 1, 2), QTime(3, 4, 5), Qt::UTC);
+        const MemoryOrigin image{"/images/", "menu/open.png", "ann", when};
+        const MemoryOrigin list{"list.csv", "", "", when};
         const std::vector<MemoryUnit> units = {
-            {"Open",
-             kOeffnen,
-             kEnDe,
-             {"/images/", "menu/open.png", "ann", when},
-             when.addDays(1),
-             3},
-            {"<b> & \"quotes\" 'too'",
-             QString::fromUtf8("\xF0\x9F\x98\x80 \xE2\x86\x92 ok"),
-             kEnDe,
-             {"list.csv", "", "", when},
-             when,
-             1},
+            {"Open", kOeffnen, kEnDe, image, when.addDays(1), 3},
+            {"<b> & \"quotes\" 'too'", u"\U0001F600 \u2192 ok"_qs, kEnDe, list, when, 1},
             {QString(QChar(0)) + "tab\tnul" + QChar(0) + "end", "line\r\nbreak", kEnFr, {}, {}, 1},
         };
         QBuffer buffer;
