@@ -1,7 +1,5 @@
 #include "CsvReader.h"
-#include "CsvWriter.h"
 #include "Exchange.h"
-#include "ImageListFile.h"
 #include "RowTexts.h"
 #include "TempTree.h"
 #include "XliffReader.h"

@@ -3,7 +3,6 @@
 #include "TempTree.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -25,8 +24,7 @@ JournalSnapshot awkwardSnapshot()
         {";", ";;", "a;b;", true},
         {"a | b.png", "|", "red | blue", false},
         {"lines.png", "one\ntwo\r\nthree\r", "\n", true},
-        {"emoji.png", QString::fromUtf8("\xF0\x9F\x98\x80 \xF0\x9F\x87\xAB"),
-         QString::fromUtf8("\xE6\x97\xA5\xE6\x9C\xAC\xE8\xAA\x9E"), true},
+        {"emoji.png", u"\U0001F600 \U0001F1EB"_qs, u"\u65E5\u672C\u8A9E"_qs, true},
         {"long.png", QString(100000, QLatin1Char('x')), "short", false},
         {"surrogate.png", QString(QChar(0xD800)), QString(QChar(0)), true},
     };

@@ -307,8 +307,7 @@ private Q_SLOTS:
         const QList<std::pair<const char*, QString>> texts = {
             {"quotes", "He said \"it's\" \\'); DROP TABLE tm_unit; --"},
             {"nul", QString("a") + QChar(0) + "b" + QChar(0)},
-            {"emoji", QString::fromUtf8("\xF0\x9F\x98\x80 \xF0\x9F\x91\x8D\xF0\x9F\x8F\xBD "
-                                        "\xF0\x9F\x87\xAB\xF0\x9F\x87\xB7")},
+            {"emoji", u"\U0001F600 \U0001F44D\U0001F3FD \U0001F1EB\U0001F1F7"_qs},
             {"100,000 characters", QString(100000, QLatin1Char('x')) + "end"},
         };
         for (const QString backend : {"sqlite", "postgresql"}) {

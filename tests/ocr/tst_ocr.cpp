@@ -14,7 +14,6 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <algorithm>
-#include <memory>
 
 // QSKIP leaves only the function it stands in, so it cannot sit in a helper.
 #define REQUIRE_ENGINE()                                                                           \
