@@ -1,16 +1,11 @@
 #include "CsvReader.h"
-#include "CsvWriter.h"
 #include "Exchange.h"
-#include "ImageListFile.h"
+#include "RowTexts.h"
 #include "TempTree.h"
 #include "XliffReader.h"
 #include "XliffWriter.h"
 
 #include <QBuffer>
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QProcess>
-#include <QStandardPaths>
 #include <QTest>
 
 using Exchange::Format;
@@ -23,13 +18,10 @@ namespace {
 Rows awkwardRows()
 {
     return {
-        {QStringLiteral("a;b,c \"q\".png"), QStringLiteral("semi;colon, comma"),
-         QStringLiteral("\"quoted\" \"\""), true},
-        {QStringLiteral("line\r\nbreak/x.png"), QStringLiteral("cr\rlf\nboth\r\n"),
-         QStringLiteral("  spaces kept  "), false},
-        {QStringLiteral("emoji/\U0001F600.png"), QString(), QStringLiteral("\U0001F30D <&> ]]>"),
-         true},
-        {QStringLiteral("emoji/\U0001F600.png"), QStringLiteral("tab\there"), QString(), true},
+        {"a;b,c \"q\".png", "semi;colon, comma", "\"quoted\" \"\"", true},
+        {"line\r\nbreak/x.png", "cr\rlf\nboth\r\n", "  spaces kept  ", false},
+        {"emoji/\U0001F600.png", QString(), "\U0001F30D <&> ]]>", true},
+        {"emoji/\U0001F600.png", "tab\there", QString(), true},
         {QString(), QString(), QString(), false},
     };
 }
@@ -55,8 +47,8 @@ bool readBack(Format format, const QByteArray& bytes, Rows& rows, QString* error
 Exchange::WriteOptions fixedLanguages()
 {
     Exchange::WriteOptions options;
-    options.targetLanguage = QStringLiteral("de");
-    options.original = QStringLiteral("list.csv");
+    options.targetLanguage = "de";
+    options.original = "list.csv";
     return options;
 }
 
@@ -76,10 +68,15 @@ private Q_SLOTS:
     void roundTrip()
     {
         QFETCH(Format, format);
+        // Enough rows besides that the writers flush in several chunks.
+        Rows rows = awkwardRows();
+        for (int i = 0; i < 5000; ++i)
+            rows.push_back(
+                {u"dir %1/a;b,\"c\"\n.png"_qs.arg(i), "Source", u"Ziel %1"_qs.arg(i), i % 2 == 0});
         Rows back;
         QString error;
-        QVERIFY2(readBack(format, written(format, awkwardRows()), back, &error), qPrintable(error));
-        QCOMPARE(back, awkwardRows());
+        QVERIFY2(readBack(format, written(format, rows), back, &error), qPrintable(error));
+        QVERIFY(back == rows);
     }
     void golden_data()
     {
@@ -96,11 +93,9 @@ private Q_SLOTS:
         QFETCH(Format, format);
         QFETCH(QString, file);
         const Rows rows{
-            {QStringLiteral("title.png"), QStringLiteral("Start, \"now\""), QStringLiteral("Los!"),
-             true},
-            {QStringLiteral("menu/split.png"), QStringLiteral("red\r\nblue"), QString(), false},
-            {QStringLiteral("menu/split.png"), QStringLiteral("blue"), QStringLiteral("blau"),
-             true},
+            {"title.png", "Start, \"now\"", "Los!", true},
+            {"menu/split.png", "red\r\nblue", QString(), false},
+            {"menu/split.png", "blue", "blau", true},
         };
         const QByteArray bytes = written(format, rows, fixedLanguages());
         const QString path = QStringLiteral(GOLDEN_DIR "/") + file;
@@ -124,7 +119,7 @@ private Q_SLOTS:
         };
         const QByteArray root = "<xliff xmlns=\"urn:oasis:names:tc:xliff:document:2.0\" "
                                 "version=\"2.0\" srcLang=\"en\">\n";
-        const Format xliff = Format::Xliff20;
+        const Format xliff = Format::Xliff20, csv = Format::Csv;
         row("XLIFF truncated", xliff, root + "<file id=\"f\">\n<unit id=\"a\"><segment><sou", 3, 27,
             "ends before");
         row("XLIFF wrong namespace", xliff,
@@ -142,19 +137,18 @@ private Q_SLOTS:
         row("XLIFF undeclared entity", xliff, root + "<file id=\"f\">&bad;</file></xliff>", 2, 19,
             "bad");
         const QByteArray header = "Name,Source Text,Target Text,Checked\r\n";
-        row("CSV unbalanced quote", Format::Csv,
-            header + "a,b,c,1\r\nname,\"open, never\r\nclosed,1\r\n", 3, 6, "never closed");
-        row("CSV too many fields", Format::Csv, header + "a,b,c,1,extra\r\n", 2, 9,
+        row("CSV unbalanced quote", csv, header + "a,b,c,1\r\nname,\"open, never\r\nclosed,1\r\n",
+            3, 6, "never closed");
+        row("CSV too many fields", csv, header + "a,b,c,1,extra\r\n", 2, 9,
             "5 fields where the header has 4");
-        row("CSV too few fields after a quoted line break", Format::Csv,
-            header + "\"two\nlines\",b\n", 3, 8, "2 fields");
-        row("CSV quote inside a field", Format::Csv, header + "\U0001F600ab\"c,,,0\n", 2, 4,
+        row("CSV too few fields after a quoted line break", csv, header + "\"two\nlines\",b\n", 3,
+            8, "2 fields");
+        row("CSV quote inside a field", csv, header + "\U0001F600ab\"c,,,0\n", 2, 4,
             "quote inside");
-        row("CSV text after closing quote", Format::Csv, header + "\"a\"b,,,0\n", 2, 4,
-            "closing quote");
-        row("CSV bad check", Format::Csv, header + "a,,,maybe\n", 2, 5, "Checked");
-        row("CSV no header", Format::Csv, "a,b,c,1\r\n", 1, 1, "header");
-        row("CSV not UTF-8", Format::Csv, header + "ok,,,1\ncaf\xE9,,,1\n", 3, 4, "UTF-8");
+        row("CSV text after closing quote", csv, header + "\"a\"b,,,0\n", 2, 4, "closing quote");
+        row("CSV bad check", csv, header + "a,,,maybe\n", 2, 5, "Checked");
+        row("CSV no header", csv, "a,b,c,1\r\n", 1, 1, "header");
+        row("CSV not UTF-8", csv, header + "ok,,,1\ncaf\xE9,,,1\n", 3, 4, "UTF-8");
         row("TSV comma header", Format::Tsv, "Name,Source Text,Target Text,Checked\n", 1, 1,
             "header");
     }
@@ -168,7 +162,7 @@ private Q_SLOTS:
         QBuffer buffer;
         buffer.setData(bytes);
         buffer.open(QIODevice::ReadOnly);
-        Rows rows{{QStringLiteral("kept"), {}, {}, false}};
+        Rows rows{{"kept", {}, {}, false}};
         const auto failure = [&](auto&& reader) {
             const bool read = reader.read(buffer, rows);
             return std::tuple(read, qint64(reader.errorLine()), qint64(reader.errorColumn()),
@@ -188,8 +182,7 @@ private Q_SLOTS:
     }
     void unwritableCharacter()
     {
-        const Rows rows{{QStringLiteral("ok.png"), {}, {}, true},
-                        {QStringLiteral("bell.png"), QStringLiteral("ding\a"), {}, true}};
+        const Rows rows{{"ok.png", {}, {}, true}, {"bell.png", "ding\a", {}, true}};
         QBuffer buffer;
         buffer.open(QIODevice::WriteOnly);
         Exchange::XliffWriter writer;
@@ -212,98 +205,46 @@ private Q_SLOTS:
     void formatForFile()
     {
         TempTree tree;
-        QVERIFY(tree.writeFile(QStringLiteral("sheet.csv"), "\xEF\xBB\xBFName,Source Text,Target "
-                                                            "Text,Checked\r\n"));
-        QVERIFY(tree.writeFile(QStringLiteral("list.csv"), "Name;Source;Target;\r\n"));
-        QCOMPARE(Exchange::formatForFile(tree.path(QStringLiteral("sheet.csv"))), Format::Csv);
-        QCOMPARE(Exchange::formatForFile(tree.path(QStringLiteral("list.csv"))), Format::ListFile);
-        QCOMPARE(Exchange::formatForFile(tree.path(QStringLiteral("new.csv"))), Format::ListFile);
-        QCOMPARE(Exchange::formatForFile(QStringLiteral("a.XLIFF")), Format::Xliff20);
-        QCOMPARE(Exchange::formatForFile(QStringLiteral("a.tsv")), Format::Tsv);
-        QCOMPARE(Exchange::formatForFile(QStringLiteral("a.txt")), Format::Unknown);
-        QCOMPARE(Exchange::formatForFile(QStringLiteral("a.xlf"),
-                                         Exchange::dialogFilter(Format::Xliff12)),
-                 Format::Xliff12);
-        QCOMPARE(
-            Exchange::formatForFile(QStringLiteral("x.csv"), QStringLiteral("Spreadsheet CSV files "
-                                                                            "(*.csv)")),
-            Format::Csv);
+        QVERIFY(
+            tree.writeFile("sheet.csv", "\xEF\xBB\xBFName,Source Text,Target Text,Checked\r\n"));
+        QVERIFY(tree.writeFile("list.csv", "Name;Source;Target;\r\n"));
+        const auto of = [](const QString& file, const QString& filter = {}) {
+            return Exchange::formatForFile(file, filter);
+        };
+        QCOMPARE((QList<Format>{of(tree.path("sheet.csv")), of(tree.path("list.csv")),
+                                of(tree.path("new.csv")), of("a.XLIFF"), of("a.tsv"), of("a.txt"),
+                                of("a.xlf", Exchange::dialogFilter(Format::Xliff12)),
+                                of("x.csv", "Spreadsheet CSV files (*.csv)")}),
+                 (QList<Format>{Format::Csv, Format::ListFile, Format::ListFile, Format::Xliff20,
+                                Format::Tsv, Format::Unknown, Format::Xliff12, Format::Csv}));
     }
     void planImport()
     {
         const Rows list{
-            {QStringLiteral("menu\\split.png"), QStringLiteral("red"), QStringLiteral("rot"), true},
-            {QStringLiteral("other.png"), QString(), QStringLiteral("keep"), false},
-            {QStringLiteral("menu\\split.png"), QStringLiteral("blue"), QString(), true},
-            {QStringLiteral("same.png"), QStringLiteral("s"), QStringLiteral("t"), false},
+            {"menu\\split.png", "red", "rot", true},
+            {"other.png", QString(), "keep", false},
+            {"menu\\split.png", "blue", QString(), true},
+            {"same.png", "s", "t", false},
         };
         const Rows file{
-            {QStringLiteral("menu/split.png"), QStringLiteral("RED"), QStringLiteral("rouge"),
-             false},
-            {QStringLiteral("menu/split.png"), QStringLiteral("BLUE"), QStringLiteral("bleu"),
-             false},
-            {QStringLiteral("menu/split.png"), QStringLiteral("third"), QStringLiteral("x"), false},
-            {QStringLiteral("other.png"), QStringLiteral("filled"), QString(), true},
-            {QStringLiteral("new.png"), QStringLiteral("n"), QStringLiteral("neu"), true},
-            {QStringLiteral("same.png"), QStringLiteral("s"), QStringLiteral("t"), true},
+            {"menu/split.png", "RED", "rouge", false},
+            {"menu/split.png", "BLUE", "bleu", false},
+            {"menu/split.png", "third", "x", false},
+            {"other.png", "filled", QString(), true},
+            {"new.png", "n", "neu", true},
+            {"same.png", "s", "t", true},
         };
         const Exchange::ImportPlan plan = Exchange::planImport(list, file);
         QCOMPARE(plan.matched, 4);
         QCOMPARE(plan.unmatched, (std::vector<int>{2, 4}));
-        QCOMPARE(plan.changes.size(), size_t(3));
-        QCOMPARE((QList<int>{plan.changes[0].row, plan.changes[1].row, plan.changes[2].row}),
-                 (QList<int>{0, 1, 2}));
-        QCOMPARE(plan.changes[0].before, list[0]);
-        QCOMPARE(plan.changes[0].after, (ImageListRow{list[0].name, QStringLiteral("red"),
-                                                      QStringLiteral("rouge"), true}));
+        QStringList changes;
+        for (const Exchange::ImportPlan::Change& change : plan.changes)
+            changes << QString::number(change.row) + ": " + rowTexts({change.after}).constFirst();
         // Source filled, Target kept: the file's is empty.
-        QCOMPARE(plan.changes[1].after, (ImageListRow{list[1].name, QStringLiteral("filled"),
-                                                      QStringLiteral("keep"), false}));
-        QCOMPARE(plan.changes[2].after, (ImageListRow{list[2].name, "blue", "bleu", true}));
-    }
-    void pythonReadsOurCsv()
-    {
-        const QString python = QStandardPaths::findExecutable(QStringLiteral("python3"));
-        if (python.isEmpty())
-            QSKIP("python3 is not installed: the CSV writer is not checked against Python's csv "
-                  "module");
-        TempTree tree;
-        const QString path = tree.path(QStringLiteral("rows.csv"));
-        QString error;
-        Exchange::WriteOptions options;
-        options.byteOrderMark = true;
-        QVERIFY2(Exchange::writeFile(path, Format::Csv, awkwardRows(), options, &error),
-                 qPrintable(error));
-        QProcess process;
-        process.start(python,
-                      {QStringLiteral("-c"),
-                       QStringLiteral("import csv, json, sys\n"
-                                      "with open(sys.argv[1], newline='', encoding='utf-8-sig') "
-                                      "as f:\n"
-                                      "    print(json.dumps(list(csv.reader(f, strict=True))))"),
-                       path});
-        QVERIFY(process.waitForFinished(30000));
-        QVERIFY2(process.exitCode() == 0, process.readAllStandardError().constData());
-        // Appended, not braced: one braced array would be taken as a copy of it.
-        QJsonArray expected;
-        expected.append(QJsonArray{"Name", "Source Text", "Target Text", "Checked"});
-        for (const ImageListRow& row : awkwardRows())
-            expected.append(QJsonArray{row.name, row.sourceText, row.targetText,
-                                       row.checked ? QStringLiteral("1") : QStringLiteral("0")});
-        QCOMPARE(QJsonDocument::fromJson(process.readAllStandardOutput()).array(), expected);
-    }
-    void hundredThousandRows()
-    {
-        Rows rows;
-        for (int i = 0; i < 100000; ++i)
-            rows.push_back({QStringLiteral("dir %1/a;b,\"c\"\n%2.png").arg(i / 100).arg(i % 3),
-                            QStringLiteral("Source %1").arg(i), QStringLiteral("Ziel %1").arg(i),
-                            i % 2 == 0});
-        for (const Format format : {Format::Xliff20, Format::Csv}) {
-            Rows back;
-            QVERIFY(readBack(format, written(format, rows), back));
-            QVERIFY(back == rows);
-        }
+        QCOMPARE(changes,
+                 (QStringList{"0: menu\\split.png|red|rouge|x", "1: other.png|filled|keep|",
+                              "2: menu\\split.png|blue|bleu|x"}));
+        QCOMPARE(plan.changes[0].before, list[0]);
     }
 };
 

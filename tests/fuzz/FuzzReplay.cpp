@@ -1,48 +1,42 @@
 // Runs a fuzz target's entry point over every file of the folders (or the
 // files) it is given, with the ordinary compiler and no fuzzer: the committed
 // corpus, crashers included, becomes a test of its own.
-#include <algorithm>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QStringList>
 #include <cstdint>
 #include <cstdio>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <vector>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size);
 
 int main(int argc, char** argv)
 {
-    namespace fs = std::filesystem;
-    std::vector<fs::path> inputs;
+    QStringList inputs;
     for (int i = 1; i < argc; ++i) {
-        const fs::path path(argv[i]);
-        if (fs::is_directory(path)) {
-            for (const fs::directory_entry& entry : fs::directory_iterator(path)) {
-                if (entry.is_regular_file())
-                    inputs.push_back(entry.path());
-            }
-        } else {
-            inputs.push_back(path);
-        }
+        const QString path = QString::fromLocal8Bit(argv[i]);
+        if (!QFileInfo(path).isDir())
+            inputs << path;
+        for (const QFileInfo& file : QDir(path).entryInfoList(QDir::Files | QDir::Hidden))
+            inputs << file.filePath();
     }
-    std::sort(inputs.begin(), inputs.end());
+    inputs.sort();
     // An empty or missing corpus would pass without testing anything.
-    if (inputs.empty()) {
+    if (inputs.isEmpty()) {
         std::fprintf(stderr, "no inputs to replay\n");
         return 1;
     }
-    for (const fs::path& path : inputs) {
-        std::ifstream file(path, std::ios::binary);
-        if (!file) {
-            std::fprintf(stderr, "cannot read %s\n", path.string().c_str());
+    for (const QString& path : std::as_const(inputs)) {
+        QFile file(path);
+        if (!file.open(QIODevice::ReadOnly)) {
+            std::fprintf(stderr, "cannot read %s\n", qPrintable(path));
             return 1;
         }
-        const std::vector<char> bytes((std::istreambuf_iterator<char>(file)),
-                                      std::istreambuf_iterator<char>());
-        std::fprintf(stderr, "%s\n", path.string().c_str());
-        LLVMFuzzerTestOneInput(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size());
+        const QByteArray bytes = file.readAll();
+        std::fprintf(stderr, "%s\n", qPrintable(path));
+        LLVMFuzzerTestOneInput(reinterpret_cast<const std::uint8_t*>(bytes.constData()),
+                               static_cast<std::size_t>(bytes.size()));
     }
-    std::printf("%zu inputs replayed\n", inputs.size());
+    std::printf("%lld inputs replayed\n", static_cast<long long>(inputs.size()));
     return 0;
 }

@@ -3,7 +3,6 @@
 #include "TempTree.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -18,19 +17,16 @@ namespace {
 JournalSnapshot awkwardSnapshot()
 {
     JournalSnapshot s;
-    s.imageRoot = QStringLiteral("/home/ü ser/images;|/");
-    s.listFile = QStringLiteral("C:\\lists\\list one.csv");
+    s.imageRoot = "/home/ü ser/images;|/";
+    s.listFile = "C:\\lists\\list one.csv";
     s.rows = {
         {{}, {}, {}, false},
-        {QStringLiteral(";"), QStringLiteral(";;"), QStringLiteral("a;b;"), true},
-        {QStringLiteral("a | b.png"), QStringLiteral("|"), QStringLiteral("red | blue"), false},
-        {QStringLiteral("lines.png"), QStringLiteral("one\ntwo\r\nthree\r"), QStringLiteral("\n"),
-         true},
-        {QStringLiteral("emoji.png"), QString::fromUtf8("\xF0\x9F\x98\x80 \xF0\x9F\x87\xAB"),
-         QString::fromUtf8("\xE6\x97\xA5\xE6\x9C\xAC\xE8\xAA\x9E"), true},
-        {QStringLiteral("long.png"), QString(100000, QLatin1Char('x')), QStringLiteral("short"),
-         false},
-        {QStringLiteral("surrogate.png"), QString(QChar(0xD800)), QString(QChar(0)), true},
+        {";", ";;", "a;b;", true},
+        {"a | b.png", "|", "red | blue", false},
+        {"lines.png", "one\ntwo\r\nthree\r", "\n", true},
+        {"emoji.png", u"\U0001F600 \U0001F1EB"_qs, u"\u65E5\u672C\u8A9E"_qs, true},
+        {"long.png", QString(100000, QLatin1Char('x')), "short", false},
+        {"surrogate.png", QString(QChar(0xD800)), QString(QChar(0)), true},
     };
     return s;
 }
@@ -40,10 +36,8 @@ JournalSnapshot numbered(int rows, const QString& tag)
     JournalSnapshot s;
     s.imageRoot = tag;
     for (int i = 0; i < rows; ++i)
-        s.rows.push_back({QStringLiteral("image%1.png").arg(i),
-                          QStringLiteral("source text of some length %1").arg(i),
-                          QStringLiteral("%1 target text of some length %2").arg(tag).arg(i),
-                          i % 2 == 0});
+        s.rows.push_back({u"image%1.png"_qs.arg(i), u"source text of some length %1"_qs.arg(i),
+                          u"%1 target text of some length %2"_qs.arg(tag).arg(i), i % 2 == 0});
     return s;
 }
 
@@ -52,7 +46,7 @@ JournalSnapshot readBack(const QString& path)
     JournalSnapshot s;
     QString error;
     if (RecoveryJournal::read(path, s, &error) != JournalFormat::Status::Ok)
-        s.imageRoot = QStringLiteral("<unreadable: %1>").arg(error);
+        s.imageRoot = u"<unreadable: %1>"_qs.arg(error);
     return s;
 }
 
@@ -104,10 +98,10 @@ private Q_SLOTS:
         QSignalSpy failures(&journal, &RecoveryJournal::writeFailed);
         for (int i = 0; i < 5; ++i)
             journal.update(numbered(2000, QString::number(i)));
-        QTRY_COMPARE(readBack(journal.path()), numbered(2000, QStringLiteral("4")));
+        QTRY_COMPARE(readBack(journal.path()), numbered(2000, "4"));
         // A change while a write may be in flight is not lost either.
-        journal.update(numbered(10, QStringLiteral("late")));
-        QTRY_COMPARE(readBack(journal.path()), numbered(10, QStringLiteral("late")));
+        journal.update(numbered(10, "late"));
+        QTRY_COMPARE(readBack(journal.path()), numbered(10, "late"));
         QCOMPARE(failures.count(), 0);
     }
     void detectsDamagedFiles_data()
@@ -133,25 +127,25 @@ private Q_SLOTS:
         QFETCH(QByteArray, bytes);
         QFETCH(JournalFormat::Status, status);
         TempTree tree;
-        QVERIFY(tree.writeFile(QStringLiteral("journal-1-dead.vmj"), bytes));
+        QVERIFY(tree.writeFile("journal-1-dead.vmj", bytes));
         RecoveryJournal journal(tree.path(QString()));
         const QList<RecoveryJournal::Orphan> orphans = journal.orphans();
         QCOMPARE(orphans.size(), 1);
-        JournalSnapshot snapshot{QStringLiteral("untouched"), {}, {}};
+        JournalSnapshot snapshot{"untouched", {}, {}};
         QString error;
         QCOMPARE(RecoveryJournal::read(orphans[0].path, snapshot, &error), status);
         QVERIFY(!error.isEmpty());
-        QCOMPARE(snapshot.imageRoot, QStringLiteral("untouched"));
+        QCOMPARE(snapshot.imageRoot, "untouched");
         QVERIFY(journal.setAside(orphans[0].path, &error));
         QVERIFY(journal.orphans().isEmpty());
-        QCOMPARE(readWholeFile(orphans[0].path + QStringLiteral(".bad")), bytes);
-        QCOMPARE(journalFiles(tree.path(QString())), {QStringLiteral("journal-1-dead.vmj.bad")});
+        QCOMPARE(readWholeFile(orphans[0].path + ".bad"), bytes);
+        QCOMPARE(journalFiles(tree.path(QString())), {"journal-1-dead.vmj.bad"});
     }
     void clearRemovesTheJournal()
     {
         QTemporaryDir dir;
         RecoveryJournal journal(dir.path());
-        journal.update(numbered(3, QStringLiteral("written")));
+        journal.update(numbered(3, "written"));
         QVERIFY(journal.flush());
         journal.clear();
         QCOMPARE(journalFiles(dir.path()), {});
@@ -159,7 +153,7 @@ private Q_SLOTS:
         // (the text is shared), so the write the debounce starts is still going.
         JournalSnapshot big;
         const QString text(2000, QLatin1Char('t'));
-        big.rows.assign(15000, ImageListRow{QStringLiteral("a.png"), text, text, true});
+        big.rows.assign(15000, ImageListRow{"a.png", text, text, true});
         for (int waitMs : {0, 550}) {
             journal.update(big);
             QTest::qWait(waitMs);
@@ -168,22 +162,21 @@ private Q_SLOTS:
             QVERIFY(journal.flush());
             QCOMPARE(journalFiles(dir.path()), {});
         }
-        journal.update(numbered(3, QStringLiteral("after")));
+        journal.update(numbered(3, "after"));
         QVERIFY(journal.flush());
-        QCOMPARE(readBack(journal.path()), numbered(3, QStringLiteral("after")));
+        QCOMPARE(readBack(journal.path()), numbered(3, "after"));
     }
     void instancesKeepApartAndHandOver()
     {
         QTemporaryDir dir;
         auto first = std::make_unique<RecoveryJournal>(dir.path());
         RecoveryJournal second(dir.path());
-        QVERIFY(first->path() != second.path());
-        first->update(numbered(4, QStringLiteral("first")));
-        second.update(numbered(4, QStringLiteral("second")));
+        first->update(numbered(4, "first"));
+        second.update(numbered(4, "second"));
         QVERIFY(first->flush());
         QVERIFY(second.flush());
-        QCOMPARE(readBack(first->path()), numbered(4, QStringLiteral("first")));
-        QCOMPARE(readBack(second.path()), numbered(4, QStringLiteral("second")));
+        QCOMPARE(readBack(first->path()), numbered(4, "first"));
+        QCOMPARE(readBack(second.path()), numbered(4, "second"));
         QVERIFY(second.orphans().isEmpty());
         // Ended without clear(): what it held is offered, once, to one instance.
         const QString firstPath = first->path();
@@ -205,16 +198,16 @@ private Q_SLOTS:
     void unwritableFolderIsReportedOnce()
     {
         TempTree tree;
-        QVERIFY(tree.writeFile(QStringLiteral("plain-file")));
+        QVERIFY(tree.writeFile("plain-file"));
         // Below a plain file: no folder can be made there, whoever runs the test.
-        RecoveryJournal journal(tree.path(QStringLiteral("plain-file/journal")));
+        RecoveryJournal journal(tree.path("plain-file/journal"));
         QSignalSpy failures(&journal, &RecoveryJournal::writeFailed);
-        journal.update(numbered(3, QStringLiteral("a")));
+        journal.update(numbered(3, "a"));
         QVERIFY(failures.wait(5000));
-        journal.update(numbered(3, QStringLiteral("b")));
+        journal.update(numbered(3, "b"));
         QVERIFY(!journal.flush());
         QCOMPARE(failures.count(), 1);
-        QVERIFY(failures[0][0].toString().contains(QStringLiteral("plain-file")));
+        QVERIFY(failures[0][0].toString().contains("plain-file"));
     }
 };
 

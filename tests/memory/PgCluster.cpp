@@ -9,7 +9,7 @@
 
 namespace {
 
-const QString kBin = QStringLiteral("/usr/lib/postgresql/15/bin/");
+const QString kBin = "/usr/lib/postgresql/15/bin/";
 
 // A file this process creates belongs to it, so its owner tells who runs us.
 bool isRoot()
@@ -30,7 +30,7 @@ int PgCluster::freePort()
 
 QString PgCluster::url() const
 {
-    return QStringLiteral("postgresql://postgres@127.0.0.1:%1/postgres").arg(m_port);
+    return u"postgresql://postgres@127.0.0.1:%1/postgres"_qs.arg(m_port);
 }
 
 bool PgCluster::run(const QString& program, const QStringList& arguments,
@@ -40,16 +40,12 @@ bool PgCluster::run(const QString& program, const QStringList& arguments,
     process.setProcessChannelMode(QProcess::MergedChannels);
     process.setWorkingDirectory(m_dir.path());
     if (isRoot())
-        process.start(QStringLiteral("runuser"),
-                      QStringList{QStringLiteral("-u"), QStringLiteral("postgres"),
-                                  QStringLiteral("--"), kBin + program} +
-                          arguments);
+        process.start("runuser", QStringList{"-u", "postgres", "--", kBin + program} + arguments);
     else
         process.start(kBin + program, arguments);
     if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit ||
         process.exitCode() != 0) {
-        *errorString =
-            QStringLiteral("%1 failed: %2").arg(program, QString::fromLocal8Bit(process.readAll()));
+        *errorString = u"%1 failed: %2"_qs.arg(program, QString::fromLocal8Bit(process.readAll()));
         return false;
     }
     return true;
@@ -57,35 +53,26 @@ bool PgCluster::run(const QString& program, const QStringList& arguments,
 
 bool PgCluster::start(QString* errorString)
 {
-    if (!QFileInfo::exists(kBin + QStringLiteral("initdb"))) {
-        *errorString = QStringLiteral("PostgreSQL 15 is not installed");
+    const auto fail = [&](const char* why) {
+        *errorString = QString::fromLatin1(why);
         return false;
-    }
-    if (!m_dir.isValid()) {
-        *errorString = QStringLiteral("no temporary folder");
-        return false;
-    }
-    if (isRoot() && QProcess::execute(QStringLiteral("chown"),
-                                      {QStringLiteral("postgres:"), m_dir.path()}) != 0) {
-        *errorString = QStringLiteral("cannot hand the folder to the postgres account");
-        return false;
-    }
-    const QString data = m_dir.filePath(QStringLiteral("data"));
-    if (!run(QStringLiteral("initdb"),
-             {QStringLiteral("-D"), data, QStringLiteral("-U"), QStringLiteral("postgres"),
-              QStringLiteral("-A"), QStringLiteral("trust"), QStringLiteral("-E"),
-              QStringLiteral("UTF8"), QStringLiteral("--no-sync"),
-              QStringLiteral("--no-instructions")},
+    };
+    if (!QFileInfo::exists(kBin + "initdb"))
+        return fail("PostgreSQL 15 is not installed");
+    if (!m_dir.isValid())
+        return fail("no temporary folder");
+    if (isRoot() && QProcess::execute("chown", {"postgres:", m_dir.path()}) != 0)
+        return fail("cannot hand the folder to the postgres account");
+    const QString data = m_dir.filePath("data");
+    if (!run("initdb",
+             {"-D", data, "-U", "postgres", "-A", "trust", "-E", "UTF8", "--no-sync",
+              "--no-instructions"},
              errorString))
         return false;
     m_port = freePort();
-    const QString options = QStringLiteral("-p %1 -k %2 -c listen_addresses=127.0.0.1 -F")
-                                .arg(m_port)
-                                .arg(m_dir.path());
-    if (!run(QStringLiteral("pg_ctl"),
-             {QStringLiteral("-D"), data, QStringLiteral("-l"),
-              m_dir.filePath(QStringLiteral("log")), QStringLiteral("-w"), QStringLiteral("-o"),
-              options, QStringLiteral("start")},
+    const QString options =
+        u"-p %1 -k %2 -c listen_addresses=127.0.0.1 -F"_qs.arg(m_port).arg(m_dir.path());
+    if (!run("pg_ctl", {"-D", data, "-l", m_dir.filePath("log"), "-w", "-o", options, "start"},
              errorString))
         return false;
     m_running = true;
@@ -98,8 +85,5 @@ void PgCluster::stop()
         return;
     m_running = false;
     QString ignored;
-    run(QStringLiteral("pg_ctl"),
-        {QStringLiteral("-D"), m_dir.filePath(QStringLiteral("data")), QStringLiteral("-m"),
-         QStringLiteral("immediate"), QStringLiteral("-w"), QStringLiteral("stop")},
-        &ignored);
+    run("pg_ctl", {"-D", m_dir.filePath("data"), "-m", "immediate", "-w", "stop"}, &ignored);
 }

